@@ -1,0 +1,3 @@
+namespace desktop {
+int DesktopVersion() { return 0; }
+}  // namespace desktop
