@@ -1,6 +1,7 @@
 #include "engine/project/ProjectModel.h"
 
 #include "engine/project/VolumeGridLayout.h"
+#include "engine/text/Encoding.h"
 
 namespace engine {
 
@@ -9,9 +10,9 @@ ProjectModel::ProjectModel() : estgrid("estgrid", 9, 5), volgrid("volgrid", 32, 
 }
 
 std::string ProjectModel::SiblingFile(const std::string& suffix) const {
-    std::string base = AlignmentFileName;
-    base.resize(base.size() >= 4 ? base.size() - 4 : 0);
-    return base + suffix;
+    // Four characters, not bytes: a path with accented letters is UTF-8 here.
+    std::size_t chars = CharCount(AlignmentFileName);
+    return LeftChars(AlignmentFileName, chars >= 4 ? chars - 4 : 0) + suffix;
 }
 
 }  // namespace engine

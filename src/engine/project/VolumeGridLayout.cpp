@@ -38,3 +38,23 @@ void ApplyVolumeGridLayout(Grid& g) {
 }
 
 }  // namespace engine
+
+namespace engine {
+
+void ApplyAdditionalVolumeColumns(Grid& g, int firstCol) {
+    for (int c = firstCol; c < g.ColCount(); ++c) {
+        ColumnFormat& f = g.Column(c);
+        f.width = (c - firstCol) % 2 == 0 ? 100 : 150;
+        f.background = colors::kAqua;
+        f.align = CellAlign::Center;
+    }
+}
+
+void ApplySignColour(Grid& g, int col, int row) {
+    const std::string& text = g.Cell(col, row);
+    std::size_t first = text.find_first_not_of(" \t");
+    bool negative = first != std::string::npos && text[first] == '-';
+    g.Style(col, row).fontColor = negative ? colors::kRed : colors::kBlack;
+}
+
+}  // namespace engine
