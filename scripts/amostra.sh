@@ -8,7 +8,7 @@ bash scripts/compilar.sh
 out=saida-amostra
 rm -rf "$out"
 # The calculations the batch runner knows, in the order of the tabs.
-steps=""
+steps="nota"
 args=(sample/projeto/Estrada-Amostra.alg --suite sample/telmira --grids "$out")
 [ -n "$steps" ] && args+=(--run "$steps")
 [ -f sample/projeto/Estrada-Amostra.dxf ] && args+=(--desenho sample/projeto/Estrada-Amostra.dxf --salvar-desenho "$out/Estrada-Amostra.dxf")

@@ -7,6 +7,7 @@
 #include "batch/BatchSteps.h"
 #include "batch/ConsoleInteraction.h"
 #include "engine/Errors.h"
+#include "engine/project/ProjectReader.h"
 #include "engine/session/Sequence.h"
 #include "engine/session/Session.h"
 #include "engine/session/SessionExport.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
 
     int status = 0;
     try {
+        // A refused alignment file ends the run, as it ends the desktop program.
+        if (engine::LoadProject(session, ui) == engine::LoadOutcome::Rejected) return kExitFailure;
         for (const auto& name : opt.steps) {
             const batch::BatchStep* step = batch::FindBatchStep(name);
             if (!engine::CheckSequence(session, engine::StepOfButton(step->button), ui)) {
