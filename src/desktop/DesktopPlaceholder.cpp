@@ -1,3 +1,0 @@
-namespace desktop {
-int DesktopVersion() { return 0; }
-}  // namespace desktop
