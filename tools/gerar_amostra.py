@@ -22,7 +22,6 @@ import bisect
 import math
 import os
 import random
-import sys
 import time
 from dataclasses import dataclass, field
 
@@ -431,7 +430,11 @@ def build_section(st, terrain, rng, npoints):
 def section_areas(st, terrain):
     """Cut and fill areas between the design line and the ground, in m2."""
     axis_g, xslope = terrain.axis(st.s), terrain.cross_slope(st.s)
-    cut = fill = 0.0
+    areas = [0.0, 0.0]  # cut, fill
+
+    def add(area):  # ground above the design line is cut
+        areas[0 if area > 0 else 1] += abs(area)
+
     for a, b in zip(st.points, st.points[1:]):
         n = max(2, math.ceil((b.offset - a.offset) / 0.75))
         prev = None
@@ -439,30 +442,26 @@ def section_areas(st, terrain):
             o = a.offset + (b.offset - a.offset) * i / n
             d = terrain.at(st.s, o, axis_g, xslope) - (a.elev + (b.elev - a.elev) * i / n)
             if prev is not None:
-                (o0, d0), w = prev, o - prev[0]
+                w, d0 = o - prev[0], prev[1]
                 if d0 * d >= 0:
-                    area = (d0 + d) / 2 * w
-                    cut, fill = (cut + area, fill) if d0 + d > 0 else (cut, fill - area)
+                    add((d0 + d) / 2 * w)
                 else:  # the lines cross inside the step
                     x = w * d0 / (d0 - d)
-                    for part in (d0 * x / 2, d * (w - x) / 2):
-                        cut, fill = (cut + part, fill) if part > 0 else (cut, fill - part)
+                    add(d0 * x / 2)
+                    add(d * (w - x) / 2)
             prev = (o, d)
+    cut, fill = areas
     return r3(cut), r3(fill)
 
 
 def mark_edges(st):
-    """The points the staking table takes: edge marks first, platform edges as fallback."""
-    by_code = lambda c: [p for p in st.points if p.code == c]
-    left_plat = [p for p in st.points if p.label == "PE"]
-    right_plat = [p for p in st.points if p.label == "PD"]
-    st.left_platform = left_plat[0] if left_plat else None
-    st.right_platform = right_plat[0] if right_plat else None
-    left_mark = [p for p in st.points if p.label == "BE" and p.code == -8]
-    right_mark = [p for p in st.points if p.label == "BD" and p.code == 8]
-    st.left_edge = left_mark[0] if left_mark else st.left_platform
-    st.right_edge = right_mark[0] if right_mark else st.right_platform
-    assert by_code(-5) and by_code(5)
+    """The points the staking table should show, by what they are: the edge marks,
+    else the platform edges."""
+    def find(label, code=None):
+        return next((p for p in st.points if p.label == label and code in (None, p.code)), None)
+    st.left_platform, st.right_platform = find("PE"), find("PD")
+    st.left_edge = find("BE", -8) or st.left_platform
+    st.right_edge = find("BD", 8) or st.right_platform
 
 
 def build_sections(cfg, stations, terrain, rng):
@@ -480,36 +479,63 @@ def build_sections(cfg, stations, terrain, rng):
 # ---------------------------------------------------------------------------
 # Earthwork volumes by average end areas
 
+CATEGORIES = ("CV", "1C", "2C", "3C")
+
+
+@dataclass
+class StationAreas:
+    cut: float         # geometric areas of the section, m2
+    fill: float
+    categories: list   # cut and fill of CV, 1C, 2C, 3C: 8 values in the column order
+    eff_fill: float    # fill area times the swell factor
+    ditch: float       # ditch cross-section area
+    surfacing: float   # surfacing width times thickness; 0 on a structure
+
+
+def station_areas(st):
+    t = TYPICAL.get(st.section)
+    return StationAreas(st.cut, st.fill,
+                        [r3(a * split[c]) for c in CATEGORIES for a, split in ((st.cut, CUT_SPLIT), (st.fill, FILL_SPLIT))],
+                        r3(st.fill * SWELL), st.ditch, r3(t["surf"] * t["thick"]) if t else 0.0)
+
+
 def volume_rows(stations):
-    """The 32 fixed columns and the 3 additional ones of each station, as numbers
-    (None where the suite writes "*": the intervals and running sums of the last
-    station)."""
+    """The 32 fixed columns and the 3 additional ones of each station, as numbers;
+    None where the suite writes "*" (the interval values of the last station).
+
+    Columns 1-13 are the station's areas: cut, fill, the category split, effective cut
+    (= cut), geometric fill, effective fill (= fill x SWELL). For the interval to the
+    next station, with half-distance h: the summed areas (14, 15: effective cut and
+    effective fill of both ends), h (16), each category's volume = (sum of its two end
+    areas) x h (17-24), cut and swelled fill volumes = summed areas x h (25, 26),
+    C-A = cut - fill (27), lateral compensation = the smaller of the two (28), and
+    the running sums up to this interval: Bruckner ordinate of C-A (29), cut (30) and
+    fill (31). Additional: ditch volume, surfacing area of the station, surfacing
+    volume = surfacing area x interval length.
+    """
+    areas = [station_areas(st) for st in stations]
     rows, bruckner, acc_cut, acc_fill = [], 0.0, 0.0, 0.0
-    for i, st in enumerate(stations):
-        cats = [(st.cut * CUT_SPLIT[c], st.fill * FILL_SPLIT[c]) for c in ("CV", "1C", "2C", "3C")]
-        eff_cut, eff_fill = st.cut, r3(st.fill * SWELL)
-        row = [st.name, st.cut, st.fill] + [r3(v) for pair in cats for v in pair] + [eff_cut, st.fill, eff_fill]
-        t = TYPICAL.get(st.section)
-        surf_area = r3(t["surf"] * t["thick"]) if t else 0.0
-        if i + 1 < len(stations):
-            nxt = stations[i + 1]
-            semi = r3((nxt.s - st.s) / 2)
-            ncats = [(r3(nxt.cut * CUT_SPLIT[c]), r3(nxt.fill * FILL_SPLIT[c])) for c in ("CV", "1C", "2C", "3C")]
-            sum_cut, sum_fill = r3(eff_cut + nxt.cut), r3(eff_fill + r3(nxt.fill * SWELL))
-            cat_vols = [r3((row[3 + k] + ncats[k // 2][k % 2]) * semi) for k in range(8)]
-            v_cut, v_fill = r3(sum_cut * semi), r3(sum_fill * semi)
-            bruckner, acc_cut, acc_fill = r3(bruckner + v_cut - v_fill), r3(acc_cut + v_cut), r3(acc_fill + v_fill)
-            row += [sum_cut, sum_fill, semi] + cat_vols + [v_cut, v_fill, r3(v_cut - v_fill), min(v_cut, v_fill),
-                                                         bruckner, acc_cut, acc_fill]
-            ditch = r3((st.ditch + nxt.ditch) * semi)
-            surf_vol = r3(surf_area * (nxt.s - st.s))
-            row += [ditch, surf_area, surf_vol]
-        else:
-            row += [None] * 18 + [None, surf_area, None]
+    for i, (st, a) in enumerate(zip(stations, areas)):
+        row = [st.name, a.cut, a.fill] + a.categories + [a.cut, a.fill, a.eff_fill]
+        if i + 1 == len(stations):
+            rows.append(row + [None] * 18 + [None, a.surfacing, None])
+            break
+        b, length = areas[i + 1], stations[i + 1].s - st.s
+        h = r3(length / 2)
+        sum_cut, sum_fill = r3(a.cut + b.cut), r3(a.eff_fill + b.eff_fill)
+        v_cut, v_fill = r3(sum_cut * h), r3(sum_fill * h)
+        bruckner, acc_cut, acc_fill = r3(bruckner + v_cut - v_fill), r3(acc_cut + v_cut), r3(acc_fill + v_fill)
+        row += [sum_cut, sum_fill, h] + [r3((x + y) * h) for x, y in zip(a.categories, b.categories)]
+        row += [v_cut, v_fill, r3(v_cut - v_fill), min(v_cut, v_fill), bruckner, acc_cut, acc_fill]
+        row += [r3((a.ditch + b.ditch) * h), a.surfacing, r3(a.surfacing * length)]
         rows.append(row)
     return rows
 
 
+# Version 2 files have 18 fixed columns: station, cut, fill, 1C/2C/3C cut, effective
+# cut and fill, summed areas, half-distance, cut and fill volumes, C-A, lateral
+# compensation, Bruckner ordinate, accumulated cut and fill: these columns of the
+# current layout.
 V2_FROM_V3 = [0, 1, 2, 5, 7, 9, 11, 13, 14, 15, 16, 25, 26, 27, 28, 29, 30, 31]
 
 
@@ -718,31 +744,24 @@ def summary(cfg, alignment, grade, stations, vols):
 
 
 def main():
+    import desenho_amostra as drawing  # needs this module's helpers
+
     parser = argparse.ArgumentParser(description="Gera o projeto de amostra (ou um projeto grande).")
-    parser.add_argument("--grande", metavar="DIR", help="gera um projeto de 50 km em DIR")
+    parser.add_argument("--grande", metavar="DIR", help="gera em DIR um projeto de 50 km, 2.500 estacas")
     parser.add_argument("--saida", metavar="DIR", help="pasta de saída da amostra (padrão: sample/)")
     args = parser.parse_args()
     started = time.time()
-    if args.grande:
-        cfg = large_config()
-        out = args.grande
-        alignment, terrain, grade, stations = build_road(cfg)
-        vols = write_project(cfg, out, stations, os.path.join(out, "telmira"))
-        import desenho_amostra as drawing
-        drawing.write_symbols(os.path.join(out, "telmira", "simbolos"))
-    else:
-        cfg = SAMPLE
-        out = args.saida or os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample")
-        alignment, terrain, grade, stations = build_road(cfg)
-        vols = write_project(cfg, out, stations, os.path.join(out, "telmira"))
+    cfg = large_config() if args.grande else SAMPLE
+    out = args.grande or args.saida or os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sample")
+    alignment, terrain, grade, stations = build_road(cfg)
+    vols = write_project(cfg, out, stations, os.path.join(out, "telmira"))
+    drawing.write_symbols(os.path.join(out, "telmira", "simbolos"))
+    if not args.grande:
         write_version2(cfg, out, stations, vols)
-        import desenho_amostra as drawing
-        drawing.write_symbols(os.path.join(out, "telmira", "simbolos"))
         drawing.write_drawings(cfg, out, alignment, terrain, grade, stations)
     summary(cfg, alignment, grade, stations, vols)
     print(f"  gerado em {time.time() - started:.1f} s")
 
 
 if __name__ == "__main__":
-    sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
     main()
