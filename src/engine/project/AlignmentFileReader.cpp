@@ -24,8 +24,9 @@ std::string CellText(std::string_view raw, bool starEmpties = true) {
     return FixedLines::Decode(t);
 }
 
-// Writes a cell, skipping an empty text over a cell that is empty anyway so that a
-// short line does not inflate the stored rows.
+// Writes a cell of an additional column, skipping an empty text over a cell that is
+// empty anyway: those columns are as many as VOLD says, and a short line must not
+// make every row store all of them.
 void Put(Grid& g, int col, int row, std::string text) {
     if (text.empty() && g.Cell(col, row).empty()) return;
     g.SetCell(col, row, std::move(text));
@@ -64,9 +65,9 @@ private:
         if (row == 1) firstStationLine_ = lineNumber;
         lastStationLine_ = lineNumber;
         g.SetCell(0, row, std::to_string(row));
-        for (int k = 1; k <= 7; ++k) Put(g, k, row, CellText(FixedLines::Field(line, 6 + 16 * (k - 1), 15)));
-        Put(g, 8, row, CellText(FixedLines::Field(line, 118, 30)));
-        for (int k = 9; k <= 20; ++k) Put(g, k, row, CellText(FixedLines::Field(line, 164 + 16 * (k - 9), 15)));
+        for (int k = 1; k <= 7; ++k) g.SetCell(k, row, CellText(FixedLines::Field(line, 6 + 16 * (k - 1), 15)));
+        g.SetCell(8, row, CellText(FixedLines::Field(line, 118, 30)));
+        for (int k = 9; k <= 20; ++k) g.SetCell(k, row, CellText(FixedLines::Field(line, 164 + 16 * (k - 9), 15)));
         g.SetRowCount(row + 1);
     }
 
@@ -76,7 +77,7 @@ private:
         Grid& g = p_.volgrid;
         const int row = ++p_.VolumeRowCount;
         const int columns = v3_ ? 32 : 21;
-        for (int k = 0; k < columns; ++k) Put(g, k, row, CellText(FixedLines::Field(line, 6 + 16 * k, 15), k > 0));
+        for (int k = 0; k < columns; ++k) g.SetCell(k, row, CellText(FixedLines::Field(line, 6 + 16 * k, 15), k > 0));
         ApplySignColour(g, v3_ ? 27 : 13, row);
         ApplySignColour(g, v3_ ? 29 : 15, row);
     }

@@ -102,6 +102,7 @@ TEST(ProjectReader, StationsFillAllTwentyOneColumnsAndStarFieldsAreEmpty) {
     const Grid& e = l.s.project.estgrid;
     EXPECT_EQ(l.s.project.StationCount, 3);
     EXPECT_EQ(e.RowCount(), 4);
+    EXPECT_EQ(e.StoredColCount(), 21) << "every station keeps 21 columns, however short its line";
     EXPECT_EQ(e.Cell(0, 2), "2") << "a bare tag is still a station";
     EXPECT_EQ(e.Cell(3, 2), "");
     EXPECT_EQ(e.Cell(0, 3), "3");
