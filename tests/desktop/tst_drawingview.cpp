@@ -139,9 +139,9 @@ private slots:
         QCOMPARE(v.EntityAt(t.ToScreen(500050, 7400000) + QPointF(0, -12)), std::nullopt);
 
         // An addition shows at once; a hidden entity disappears on reset.
-        const std::size_t first = g.Primitives().size();
+        const SceneMark mark = g.Mark();
         g.AddPolyline(5, kCyan, {500000, 7400050, 500060, 7400050}, false);
-        v.PrimitivesAppended(first);
+        v.Appended(mark);
         img = Grab(v);
         QVERIFY(CountNear(img, t.ToScreen(500030, 7400050), kCyan) > 0);
         g.Hide(1);

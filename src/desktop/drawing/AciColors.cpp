@@ -1,5 +1,8 @@
 #include "desktop/drawing/AciColors.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace desktop {
 
 namespace {
@@ -47,6 +50,24 @@ QRgb AciToRgb(int index) {
     if (index < 0) index = -index;  // a layer that is off keeps its colour, negated
     if (index < 1 || index > 255) index = 7;
     return 0xff000000u | kAci[index];
+}
+
+QRgb LegibleOn(QRgb color, QRgb background) {
+    // Apart by at least this much in one channel, a colour reads on the background
+    // (saturated reds and blues do, even when as dark as it).
+    constexpr int kMinApart = 60;
+    const int c[3] = {qRed(color), qGreen(color), qBlue(color)};
+    const int b[3] = {qRed(background), qGreen(background), qBlue(background)};
+    int apart = 0;
+    for (int i = 0; i < 3; ++i) apart = std::max(apart, std::abs(c[i] - b[i]));
+    if (apart >= kMinApart) return color;
+    // Towards white, just until one channel is far enough above the background's.
+    double t = 1;
+    for (int i = 0; i < 3; ++i)
+        if (c[i] < 255) t = std::min(t, double(kMinApart + b[i] - c[i]) / (255 - c[i]));
+    t = std::clamp(t, 0.0, 1.0);
+    auto mix = [t](int v) { return int(v + (255 - v) * t + 0.5); };
+    return qRgba(mix(c[0]), mix(c[1]), mix(c[2]), qAlpha(color));
 }
 
 }  // namespace desktop

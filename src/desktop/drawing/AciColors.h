@@ -9,4 +9,8 @@ namespace desktop {
 // colour of its absolute value; 0, 256 and anything else out of range give white (7).
 QRgb AciToRgb(int index);
 
+// The colour, lightened just enough to stand out from a dark background when it is
+// too close to it (the darkest shades of the index would vanish otherwise).
+QRgb LegibleOn(QRgb color, QRgb background);
+
 }  // namespace desktop

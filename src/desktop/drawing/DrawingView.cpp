@@ -25,7 +25,7 @@ constexpr qint64 kLiveRepaintMs = 100;
 
 }  // namespace
 
-QColor DrawingView::Background() { return QColor(0x21, 0x28, 0x30); }
+QColor DrawingView::Background() { return QColor::fromRgb(SceneRenderer::kBackground); }
 
 DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("DrawingView"));
@@ -54,13 +54,13 @@ void DrawingView::GeometryReset() {
         update();
 }
 
-void DrawingView::PrimitivesAppended(std::size_t first) {
+void DrawingView::Appended(SceneMark mark) {
     if (!geometry_) return;
     if (!fitted_ && !geometry_->Extents().empty) {
         ZoomExtents();
     } else if (cacheValid_ && SameView(cacheView_, view_) && !cache_.isNull()) {
         QPainter p(&cache_);
-        SceneRenderer::Render(p, *geometry_, cacheView_, first);
+        SceneRenderer::Render(p, *geometry_, cacheView_, mark);
     } else {
         cacheValid_ = false;
     }

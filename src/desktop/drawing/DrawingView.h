@@ -27,8 +27,8 @@ public:
     void SetGeometry(const SceneGeometry* geometry);
     // The geometry changed as a whole (a drawing was opened, an entity deleted).
     void GeometryReset();
-    // Primitives from `first` on were appended: painted over what is shown.
-    void PrimitivesAppended(std::size_t first);
+    // What the geometry holds beyond `mark` was appended: painted over what is shown.
+    void Appended(SceneMark mark);
 
     void ZoomExtents();
     // Zooms by `factor` (> 1 closer) keeping the drawing point under `anchor` in place.

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "desktop/drawing/AciColors.h"
+#include "desktop/drawing/TextEntityReader.h"
 #include "engine/cad/dxf/DxfText.h"
 
 namespace desktop {
@@ -105,6 +106,17 @@ std::size_t SceneBuilder::Emit(const DrawingContent& drawing, const DrawingEntit
         }
         if (xy.empty()) return 0;
         g.AddPolyline(key, color, xy, (e.flags & 1) != 0);
+        return 1;
+    }
+    if (e.type == "TEXT" || e.type == "MTEXT") {
+        std::optional<SceneText> t = TextEntityReader::Read(drawing, e);
+        if (!t) return 0;
+        t->entity = key;
+        t->color = color;
+        place.Apply(t->x, t->y, t->x, t->y);
+        t->height *= std::sqrt(std::abs(place.a * place.d - place.b * place.c));
+        t->rotation += std::atan2(place.c, place.a) * 180 / std::numbers::pi;
+        g.AddText(*t);
         return 1;
     }
     if (e.type == "INSERT") {

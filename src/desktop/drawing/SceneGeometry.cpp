@@ -29,6 +29,12 @@ void SceneBounds::Add(const SceneBounds& b) {
 void SceneGeometry::Clear() {
     primitives_.clear();
     xy_.clear();
+    texts_.clear();
+}
+
+void SceneGeometry::AddText(const SceneText& text) {
+    if (text.text.isEmpty() || !std::isfinite(text.x) || !std::isfinite(text.y) || !(text.height > 0)) return;
+    texts_.push_back(text);
 }
 
 void SceneGeometry::AddPolyline(std::uint64_t entity, QRgb color, const std::vector<double>& xy, bool closed) {
@@ -70,6 +76,11 @@ bool SceneGeometry::Hide(std::uint64_t entity) {
             p.hidden = true;
             any = true;
         }
+    for (auto& t : texts_)
+        if (t.entity == entity && !t.hidden) {
+            t.hidden = true;
+            any = true;
+        }
     return any;
 }
 
@@ -77,6 +88,8 @@ SceneBounds SceneGeometry::Extents() const {
     SceneBounds b;
     for (const auto& p : primitives_)
         if (!p.hidden) b.Add(p.bounds);
+    for (const auto& t : texts_)
+        if (!t.hidden) b.Add(t.x, t.y);
     return b;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <QRgb>
+#include <QString>
 
 namespace desktop {
 
@@ -37,8 +38,30 @@ struct ScenePrimitive {
     SceneBounds bounds;
 };
 
+// A text of the drawing (TEXT, MTEXT), painted but not picked: the labels of the
+// stations and the profile are what tells the user where a drawing is.
+struct SceneText {
+    std::uint64_t entity = 0;
+    QRgb color = 0xffffffff;
+    double x = 0, y = 0;   // the alignment point
+    double height = 1;     // of the capitals, in drawing units
+    double rotation = 0;   // degrees, counter-clockwise
+    // Which point of the text (x, y) is: horizontally 0 left, 1 centre, 2 right;
+    // vertically 0 baseline, 1 bottom, 2 middle, 3 top.
+    int hAlign = 0, vAlign = 0;
+    QString text;          // lines separated by '\n'
+    bool hidden = false;
+};
+
+// How far the geometry went at one moment: what was appended since is drawn on its own.
+struct SceneMark {
+    std::size_t primitives = 0;
+    std::size_t texts = 0;
+};
+
 class SceneGeometry {
 public:
+    SceneMark Mark() const { return {primitives_.size(), texts_.size()}; }
     void Clear();
 
     // Vertices as x0, y0, x1, y1, ...; fewer than one vertex adds nothing.
@@ -47,12 +70,15 @@ public:
     // A block reference whose block has nothing to draw: a marker at its insertion point.
     void AddMarker(std::uint64_t entity, QRgb color, double x, double y);
 
-    // Hides every primitive of the entity; returns whether there was any.
+    void AddText(const SceneText& text);
+
+    // Hides every primitive and text of the entity; returns whether there was any.
     bool Hide(std::uint64_t entity);
 
     const std::vector<ScenePrimitive>& Primitives() const { return primitives_; }
     const std::vector<double>& Vertices() const { return xy_; }  // x, y interleaved
     std::size_t VertexCount() const { return xy_.size() / 2; }
+    const std::vector<SceneText>& Texts() const { return texts_; }
     // Box of every visible primitive; empty for an empty drawing.
     SceneBounds Extents() const;
 
@@ -64,6 +90,7 @@ public:
 private:
     std::vector<ScenePrimitive> primitives_;
     std::vector<double> xy_;
+    std::vector<SceneText> texts_;
 };
 
 }  // namespace desktop

@@ -5,8 +5,13 @@
 #include <vector>
 
 #include <QLineF>
+#include <QStringList>
 #include <QPainter>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPen>
+
+#include "desktop/drawing/AciColors.h"
 
 namespace desktop {
 
@@ -56,7 +61,7 @@ public:
         Flush();
         color_ = c;
         started_ = true;
-        QPen pen{QColor::fromRgba(c)};
+        QPen pen{QColor::fromRgba(LegibleOn(c, SceneRenderer::kBackground))};
         pen.setCosmetic(true);
         pen.setWidth(1);
         painter_.setPen(pen);
@@ -115,12 +120,8 @@ bool Clip(double xmin, double ymin, double xmax, double ymax, double& x0, double
     return true;
 }
 
-}  // namespace
-
-RenderStats SceneRenderer::Render(QPainter& painter, const SceneGeometry& geometry, const ViewTransform& view,
-                                  std::size_t from) {
-    RenderStats stats;
-    painter.setRenderHint(QPainter::Antialiasing, geometry.VertexCount() <= kAntialiasVertexLimit);
+void DrawPrimitives(QPainter& painter, const SceneGeometry& geometry, const ViewTransform& view, std::size_t from,
+                    RenderStats& stats) {
     const SceneBounds visible = view.Visible(8);
     const double margin = 16;  // pixels beyond the viewport still passed to the painter
     const double cxmin = -margin, cymin = -margin, cxmax = view.width + margin, cymax = view.height + margin;
@@ -171,6 +172,77 @@ RenderStats SceneRenderer::Render(QPainter& painter, const SceneGeometry& geomet
             last = cur;
         }
     }
+}
+
+// Texts are drawn from a font of 100 pixels scaled to the size the drawing asks for:
+// the height of a drawing's text is that of its capitals.
+void DrawTexts(QPainter& painter, const SceneGeometry& geometry, const ViewTransform& view, std::size_t from,
+               RenderStats& stats) {
+    const auto& texts = geometry.Texts();
+    if (from >= texts.size()) return;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(100);
+    const QFontMetricsF metrics(font);
+    const double capHeight = metrics.capHeight() > 0 ? metrics.capHeight() : 72;
+    const double lineStep = 1.66 * capHeight;  // MTEXT's line spacing
+    painter.save();
+    painter.setFont(font);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    const SceneBounds visible = view.Visible(0);
+    QRgb lastColor = 0;
+    bool colorSet = false;
+    for (std::size_t i = from; i < texts.size(); ++i) {
+        const SceneText& t = texts[i];
+        if (t.hidden) continue;
+        const double pixels = t.height * view.scale;
+        if (pixels < SceneRenderer::kMinTextPixels || pixels > 4 * view.height) continue;
+        const QStringList lines = t.text.split('\n');
+        qsizetype longest = 0;
+        for (const QString& l : lines) longest = std::max(longest, l.size());
+        // A box sure to hold the text whatever its alignment and rotation.
+        const double reach = t.height * (double(longest) + 1.66 * double(lines.size()) + 1);
+        SceneBounds around;
+        around.Add(t.x - reach, t.y - reach);
+        around.Add(t.x + reach, t.y + reach);
+        if (!around.Intersects(visible)) continue;
+        if (!colorSet || t.color != lastColor) {
+            painter.setPen(QColor::fromRgba(LegibleOn(t.color, SceneRenderer::kBackground)));
+            lastColor = t.color;
+            colorSet = true;
+        }
+        const QPointF at = view.ToScreen(t.x, t.y);
+        const double k = pixels / capHeight;
+        painter.save();
+        painter.translate(at);
+        painter.rotate(-t.rotation);
+        painter.scale(k, k);
+        const double blockHeight = capHeight + lineStep * double(lines.size() - 1);
+        double top;  // baseline of the first line, relative to the alignment point
+        switch (t.vAlign) {
+            case 1: top = -metrics.descent() - lineStep * double(lines.size() - 1); break;  // bottom
+            case 2: top = capHeight - blockHeight / 2; break;                                 // middle
+            case 3: top = capHeight; break;                                                   // top
+            default: top = -lineStep * double(lines.size() - 1); break;                      // baseline
+        }
+        for (qsizetype l = 0; l < lines.size(); ++l) {
+            const double w = metrics.horizontalAdvance(lines[l]);
+            const double x = t.hAlign == 1 ? -w / 2 : t.hAlign == 2 ? -w : 0;
+            painter.drawText(QPointF(x, top + lineStep * double(l)), lines[l]);
+        }
+        painter.restore();
+        ++stats.textsDrawn;
+    }
+    painter.restore();
+}
+
+}  // namespace
+
+RenderStats SceneRenderer::Render(QPainter& painter, const SceneGeometry& geometry, const ViewTransform& view,
+                                  SceneMark from) {
+    RenderStats stats;
+    painter.setRenderHint(QPainter::Antialiasing, geometry.VertexCount() <= kAntialiasVertexLimit);
+    DrawPrimitives(painter, geometry, view, from.primitives, stats);
+    DrawTexts(painter, geometry, view, from.texts, stats);
     return stats;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // Paints a SceneGeometry through a view, with level of detail: vertices closer than a
 // pixel to the last one drawn are skipped, primitives smaller than a pixel become one
-// dot, primitives outside the view are skipped by their boxes, and segments are
-// batched per colour. The cost of a frame so follows what is visible on screen more
+// dot, primitives outside the view are skipped by their boxes, segments are batched
+// per colour, and texts too small to read are left out. The cost of a frame so follows what is visible on screen more
 // than the size of the drawing.
 #include <cstddef>
 
 #include <QPointF>
+#include <QRgb>
 #include <QSize>
 
 #include "desktop/drawing/SceneGeometry.h"
@@ -41,17 +42,25 @@ struct RenderStats {
     std::size_t primitivesDrawn = 0;
     std::size_t segmentsDrawn = 0;
     std::size_t dotsDrawn = 0;  // primitives below a pixel
+    std::size_t textsDrawn = 0;
 };
 
 class SceneRenderer {
 public:
+    // The colour behind the drawing: dark, as in CAD programs, so that the index
+    // colours read as their users know them.
+    static constexpr QRgb kBackground = 0xff212830;
+
     // Antialiasing is worth its cost only up to this many vertices in the drawing.
     static constexpr std::size_t kAntialiasVertexLimit = 250000;
 
-    // Paints primitives [from, end) of the geometry. The painter's device has the
-    // viewport's size in logical pixels.
+    // Texts smaller than this on screen are not drawn: they would be a smudge.
+    static constexpr double kMinTextPixels = 4;
+
+    // Paints what the geometry holds after `from` (everything by default). The
+    // painter's device has the viewport's size in logical pixels.
     static RenderStats Render(QPainter& painter, const SceneGeometry& geometry, const ViewTransform& view,
-                              std::size_t from = 0);
+                              SceneMark from = {});
 };
 
 }  // namespace desktop
