@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "desktop/dialogs/TForm2.h"
+
 namespace desktop {
 namespace {
 
@@ -43,8 +45,8 @@ void QtInteraction::ShowErrorBox(const std::string& caption, const std::string& 
 }
 
 engine::ProfileDialogTexts QtInteraction::AskProfileData(const engine::ProfileDialogTexts& initial) {
-    // The profile data dialog is not part of the window yet: keep what is there.
-    return initial;
+    // Every way out of the dialog is OK: the answer is what the boxes hold.
+    return TForm2::Ask(mainWindow_.data(), initial);
 }
 
 QString QtInteraction::NameFilters(const std::string& filter) {
