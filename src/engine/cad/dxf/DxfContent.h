@@ -75,6 +75,7 @@ struct BlockDefinition {
     bool added = false;
     std::uint64_t recordHandle = 0, beginHandle = 0, endHandle = 0;
     std::string body;
+    int completed = 0;  // order in which imported definitions were completed: nested ones first
 };
 
 // An entry added to the APPID or LAYER table.

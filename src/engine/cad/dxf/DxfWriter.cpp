@@ -256,10 +256,14 @@ std::string DxfWriter::Write(const DrawingContent& c) {
                    Marker(c, "SECTION", "TABLES") + newTables + Marker(c, "ENDSEC"));
     }
 
-    // Block definitions imported from symbol drawings.
-    std::string blocks;
+    // Block definitions imported from symbol drawings, each after the blocks it refers to.
+    std::vector<const BlockDefinition*> imported;
     for (const BlockDefinition& block : c.blocks)
-        if (block.added) blocks += BlockDefinitionText(c, block);
+        if (block.added) imported.push_back(&block);
+    std::stable_sort(imported.begin(), imported.end(),
+                     [](const BlockDefinition* a, const BlockDefinition* b) { return a->completed < b->completed; });
+    std::string blocks;
+    for (const BlockDefinition* block : imported) blocks += BlockDefinitionText(c, *block);
     if (!blocks.empty()) {
         if (L.blocks.end != kNoOffset)
             insert(L.blocks.end, 2, std::move(blocks));

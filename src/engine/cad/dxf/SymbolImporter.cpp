@@ -68,6 +68,9 @@ int SymbolImporter::Define(const std::string& name, const cad::Point3& base, con
         if (id >= 1 && id <= symbol_.entities.size()) CopyEntity(symbol_.entities[id - 1], index, out);
     target_.blocks[static_cast<std::size_t>(index)].body = out.Take();
     target_.blocks[static_cast<std::size_t>(index)].endHandle = target_.AllocateHandles();
+    int completed = 0;
+    for (const BlockDefinition& b : target_.blocks) completed = std::max(completed, b.completed);
+    target_.blocks[static_cast<std::size_t>(index)].completed = completed + 1;
     defining_.pop_back();
     return index;
 }
