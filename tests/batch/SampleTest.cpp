@@ -167,4 +167,26 @@ TEST_F(SampleProject, VersionTwoFileGivesTheSameNoteAndItsOwnVolumeLayout) {
     ExpectSameCells(Grid(*v2_, "sgnt"), Expected("sample/projeto", "nota"), 0, 24, "sgnt v2");
 }
 
+// The committed sample is what the generator writes today: run it again into a
+// scratch folder and compare every suite file and expected figure byte for byte.
+// The drawings are left out of the comparison (their bytes follow the ezdxf version).
+TEST(SampleGenerator, RewritesTheCommittedSampleByteForByte) {
+    if (!fs::exists("/usr/bin/python3")) GTEST_SKIP() << "sem /usr/bin/python3";
+    const fs::path out = fs::temp_directory_path() / ("quant-gerador-" + std::to_string(::getpid()));
+    fs::remove_all(out);
+    const std::string cmd = "/usr/bin/python3 " + ShellQuote((kSource / "tools" / "gerar_amostra.py").string()) +
+                            " --saida " + ShellQuote(out.string()) + " >/dev/null";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    const fs::path sample = kSource / "sample";
+    int compared = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(out)) {
+        if (!entry.is_regular_file() || entry.path().extension() == ".dxf") continue;
+        const fs::path rel = fs::relative(entry.path(), out);
+        EXPECT_TRUE(SlurpFile(entry.path()) == SlurpFile(sample / rel)) << rel << " difere do gerado";
+        ++compared;
+    }
+    EXPECT_GE(compared, 15);
+    fs::remove_all(out);
+}
+
 }  // namespace
