@@ -22,6 +22,7 @@ import bisect
 import math
 import os
 import random
+import sys
 import time
 from dataclasses import dataclass, field
 
@@ -744,6 +745,7 @@ def summary(cfg, alignment, grade, stations, vols):
 
 
 def main():
+    sys.dont_write_bytecode = True  # leave no cache beside the sources
     import desenho_amostra as drawing  # needs this module's helpers
 
     parser = argparse.ArgumentParser(description="Gera o projeto de amostra (ou um projeto grande).")
