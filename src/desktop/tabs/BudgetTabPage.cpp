@@ -38,13 +38,14 @@ BudgetTabPage::BudgetTabPage(engine::Session& session, engine::Interaction& ui, 
     QLineEdit* edit10 = BindEdit("Edit10", t.Edit10);
     QLineEdit* edit11 = BindEdit("edit11", t.edit11, EditKind::Number);
     QLineEdit* edit14 = BindEdit("edit14", t.edit14, EditKind::ReadOnly);
-    for (QLineEdit* e : {edit8, edit9, edit10}) e->setMinimumWidth(CharsWide(30));
+    for (QLineEdit* e : {edit8, edit9, edit10}) e->setMinimumWidth(CharsWide(24));
     edit11->setFixedWidth(CharsWide(12));
     edit14->setFixedWidth(CharsWide(12));
     AddField(hg, 0, "Município:", edit8);
     AddField(hg, 1, "Microbacia:", edit9);
     AddField(hg, 2, "Trecho:", edit10);
     auto* extension = new QHBoxLayout;
+    extension->setSpacing(6);
     extension->addWidget(edit11);
     extension->addWidget(Text("km"));
     extension->addStretch(1);
@@ -122,7 +123,7 @@ BudgetTabPage::BudgetTabPage(engine::Session& session, engine::Interaction& ui, 
     c1_ = new QFrame;
     c1_->setObjectName("c1");
     c1_->setFrameShape(QFrame::StyledPanel);
-    c1_->setMinimumWidth(CharsWide(40));
+    c1_->setMinimumWidth(CharsWide(30));
     new QVBoxLayout(c1_);
 
     auto* top = new QHBoxLayout;
