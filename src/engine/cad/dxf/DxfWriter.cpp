@@ -300,8 +300,13 @@ std::string DxfWriter::Write(const DrawingContent& c) {
                    Marker(c, "SECTION", "ENTITIES") + additions.Take() + Marker(c, "ENDSEC"));
     }
 
+    // At one place, what goes before the record there comes before what replaces it
+    // (new data at the end of an entity whose neighbour is deleted).
     std::stable_sort(splices.begin(), splices.end(), [](const Splice& a, const Splice& b) {
-        return a.begin != b.begin ? a.begin < b.begin : a.order < b.order;
+        if (a.begin != b.begin) return a.begin < b.begin;
+        bool aReplaces = a.end > a.begin, bReplaces = b.end > b.begin;
+        if (aReplaces != bReplaces) return bReplaces;
+        return a.order < b.order;
     });
     std::string out;
     std::size_t extra = 0;

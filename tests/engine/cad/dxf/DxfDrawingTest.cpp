@@ -60,8 +60,12 @@ TEST(DxfDrawing, DeletingAPolylineTakesItsVerticesAlong) {
     d->Delete(2);
     EXPECT_EQ(d->Find(2), nullptr);
     EXPECT_THROW(d->Delete(2), CadError);
-    EXPECT_EQ(d->Serialize(), Dxf("0|SECTION|2|ENTITIES|0|POINT|8|0|10|1|20|1|30|0|"
-                                  "0|LINE|8|0|10|0|20|0|11|1|21|1|0|ENDSEC|0|EOF"));
+    // New data at the end of the point goes where the deleted polyline began.
+    d->SetXData(1, {{1001, "APP"}, {1000, "x"}});
+    std::string saved = d->Serialize();
+    EXPECT_EQ(saved.substr(saved.find("2\nENTITIES")),
+              Dxf("2|ENTITIES|0|POINT|8|0|10|1|20|1|30|0|1001|APP|1000|x|"
+                  "0|LINE|8|0|10|0|20|0|11|1|21|1|0|ENDSEC|0|EOF"));
 }
 
 TEST(DxfDrawing, AdditionsFollowTheFileHandlesEncodingAndLineEnds) {
