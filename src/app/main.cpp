@@ -5,6 +5,7 @@
 #include "desktop/QtInteraction.h"
 #include "desktop/Startup.h"
 #include "desktop/TForm1.h"
+#include "desktop/drawing/DrawingController.h"
 #include "engine/session/Session.h"
 
 int main(int argc, char** argv) {
@@ -29,5 +30,8 @@ int main(int argc, char** argv) {
     // screen first gives the same result either way.
     if (QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
+    // The drawing named on the command line, or the project's own beside it, opens in
+    // its window over the main one.
+    window.Drawing()->OpenAtStartup(cmd.drawingFile, session.project);
     return app.exec();
 }

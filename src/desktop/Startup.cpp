@@ -20,6 +20,12 @@ CommandLine ParseCommandLine(const QStringList& args) {
                 break;
             }
             cmd.suiteDir = args[++i].toStdString();
+        } else if (a == "--desenho") {
+            if (i + 1 >= args.size()) {
+                cmd.error = "A opção --desenho precisa do nome de um desenho DXF.";
+                break;
+            }
+            cmd.drawingFile = args[++i].toStdString();
         } else if (cmd.alignmentFile.empty()) {
             cmd.alignmentFile = a.toStdString();
         }

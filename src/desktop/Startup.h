@@ -14,9 +14,10 @@ class QApplication;
 
 namespace desktop {
 
-// quantitativos [--suite DIR] [ALIGNMENT_FILE]
+// quantitativos [--suite DIR] [--desenho FILE] [ALIGNMENT_FILE]
 struct CommandLine {
     std::string suiteDir;       // --suite DIR; empty: $TELMIRA_HOME, else ~/telmira
+    std::string drawingFile;    // --desenho FILE: the DXF drawing to open at start-up
     std::string alignmentFile;  // the first argument that is not an option
     std::string error;          // a malformed command line, in Portuguese
 };

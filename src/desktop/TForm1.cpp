@@ -3,6 +3,7 @@
 #include <exception>
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -10,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "desktop/drawing/DrawingController.h"
 #include "desktop/tabs/BudgetTabPage.h"
 #include "desktop/tabs/ClearingTabPage.h"
 #include "desktop/tabs/CrownTabPage.h"
@@ -64,6 +66,7 @@ TForm1::TForm1(engine::Session& session, engine::Interaction& ui, QWidget* paren
     setCentralWidget(pageControl_);
     statusBar()->setSizeGripEnabled(true);
 
+    drawing_ = new DrawingController(this, ui_);
     buildMenu();
     PageControl1Change(pageControl_->currentIndex());
     updateCaption();
@@ -76,6 +79,8 @@ void TForm1::buildMenu() {
     salvar->setObjectName("Salvar1");
     QAction* sair = arquivo->addAction(QString::fromUtf8("Sair"), this, &TForm1::Sair1Click);
     sair->setObjectName("Sair1");
+
+    drawing_->InstallMenu(menuBar());
 
     oramento1_ = menuBar()->addAction(QString::fromUtf8("Configurar"), this, &TForm1::Oramento1Click);
     oramento1_->setObjectName("Oramento1");
@@ -123,6 +128,14 @@ void TForm1::PageControl1Change(int index) {
 void TForm1::Salvar1Click() {}
 
 void TForm1::Sair1Click() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    if (drawing_ && !drawing_->ConfirmRelease()) {
+        e->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(e);
+}
 
 // The budget configuration window comes with the service catalogue.
 void TForm1::Oramento1Click() {}

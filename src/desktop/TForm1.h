@@ -15,6 +15,7 @@ class QTabWidget;
 namespace desktop {
 
 class BudgetTabPage;
+class DrawingController;
 class ClearingTabPage;
 class CrownTabPage;
 class DrainageTabPage;
@@ -47,6 +48,8 @@ public:
     DrainageTabPage* tsdren() const { return tsdren_; }
     BudgetTabPage* tsresum() const { return tsresum_; }
     GridView* estgrid() const { return estgrid_; }
+    // The drawing workspace, its window and the "Desenho" menu.
+    DrawingController* Drawing() const { return drawing_; }
 
 public slots:
     // The active tab changed: "Configurar" belongs to the budget tab only.
@@ -56,6 +59,10 @@ public slots:
     void Oramento1Click();
     void Sobre1Click();
     void Histrico1Click();
+
+protected:
+    // Additions to the drawing not yet saved are not let go without asking.
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void buildMenu();
@@ -74,6 +81,7 @@ private:
     GridView* estgrid_;
     std::vector<TabPage*> tabs_;
     QAction* oramento1_ = nullptr;
+    DrawingController* drawing_ = nullptr;
 };
 
 }  // namespace desktop

@@ -73,6 +73,8 @@ QMenu* DrawingController::InstallMenu(QMenuBar* bar, QAction* before) {
     return menu;
 }
 
+DrawingWindow* DrawingController::Window() const { return window_.data(); }
+
 bool DrawingController::Open(const std::string& path) {
     if (workspace_->IsOpen() && !ConfirmRelease()) return false;
     return OpenReplacing(path);

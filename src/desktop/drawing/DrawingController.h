@@ -45,7 +45,7 @@ public:
     engine::cad::ApplicationRegistry& Registry() { return registry_; }
     engine::cad::WindowSystem& Windows() { return windows_; }
     const std::shared_ptr<engine::cad::DrawingWorkspace>& Workspace() const { return workspace_; }
-    DrawingWindow* Window() const { return window_; }
+    DrawingWindow* Window() const;
 
     // Adds the "Desenho" menu to the bar, before `before` (at the end when null).
     QMenu* InstallMenu(QMenuBar* bar, QAction* before = nullptr);
