@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "desktop/Startup.h"
+#include "desktop/TForm1.h"
 #include "desktop/drawing/DrawingController.h"
 #include "desktop/drawing/DrawingView.h"
 #include "desktop/drawing/DrawingWindow.h"
@@ -180,6 +182,40 @@ private slots:
         project.AlignmentFileName = dir.filePath("Outra.alg").toStdString();
         QVERIFY(!none.OpenAtStartup("", project));
         QCOMPARE(ui.Of("message").size(), std::size_t(1));
+    }
+
+    // The main window carries the menu after "Arquivo", takes --desenho, and does not
+    // close over unsaved additions unless told to.
+    void mainWindowWiring() {
+        const desktop::CommandLine cmd =
+            desktop::ParseCommandLine({"quantitativos", "--desenho", "d.dxf", "/p/Estrada.alg"});
+        QCOMPARE(cmd.drawingFile, std::string("d.dxf"));
+        QCOMPARE(cmd.alignmentFile, std::string("/p/Estrada.alg"));
+        QVERIFY(!desktop::ParseCommandLine({"quantitativos", "--desenho"}).error.empty());
+
+        QTemporaryDir dir;
+        const std::string path = Copy(dir, "estrada.dxf");
+        engine::Session session;
+        engine::RecordingInteraction ui;
+        TForm1 w(session, ui);
+        QStringList menus;
+        for (QAction* a : w.menuBar()->actions()) menus << a->text();
+        QCOMPARE(menus.mid(0, 2), (QStringList{"Arquivo", "Desenho"}));
+
+        DrawingController::SaveAnswer answer = DrawingController::SaveAnswer::Cancel;
+        int asked = 0;
+        w.Drawing()->SetSaveQuestion([&](const QString&) {
+            ++asked;
+            return answer;
+        });
+        w.show();
+        QVERIFY(w.Drawing()->Open(path));
+        w.Drawing()->Workspace()->Drawing()->AddLine({0, 0, 0}, {5, 5, 0});
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        answer = DrawingController::SaveAnswer::Discard;
+        QVERIFY(w.close());
+        QCOMPARE(asked, 2);
     }
 
     // The whole way of a profile binding: the bridge connects to the workspace, asks the
