@@ -54,6 +54,20 @@ void WriteFileAtomically(const std::string& path, std::string_view content) {
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw FileError("Não foi possível abrir o arquivo " + path + ".");
+    // Large drawings are read in one piece when the size is known (a string stream
+    // copies them several times over); files of unknown size go through the stream.
+    in.seekg(0, std::ios::end);
+    std::streamoff size = in.tellg();
+    if (size > 0) {
+        std::string content(static_cast<std::size_t>(size), '\0');
+        in.seekg(0, std::ios::beg);
+        in.read(content.data(), size);
+        if (in.bad()) throw FileError("Erro ao ler o arquivo " + path + ".");
+        content.resize(static_cast<std::size_t>(in.gcount()));
+        return content;
+    }
+    in.clear();
+    in.seekg(0, std::ios::beg);
     std::ostringstream ss;
     ss << in.rdbuf();
     if (in.bad()) throw FileError("Erro ao ler o arquivo " + path + ".");

@@ -23,12 +23,14 @@ void DrawingWorkspace::Install(std::shared_ptr<dxf::DxfDrawing> drawing) {
         auto workspace = self.lock();
         return workspace ? workspace->Picker() : nullptr;
     });
+    NotifyDrawing();
 }
 
 void DrawingWorkspace::Close() {
     if (document_) closed_.push_back(document_);
     document_.reset();
     drawing_.reset();
+    NotifyDrawing();
 }
 
 void DrawingWorkspace::Save() {
@@ -50,6 +52,21 @@ ApplicationPtr DrawingWorkspace::Application() {
 Document& DrawingWorkspace::ActiveDocument() {
     if (!document_) throw CadError("Não há desenho aberto na área de desenho.");
     return *document_;
+}
+
+int DrawingWorkspace::Subscribe(DrawingListener listener) {
+    int token = nextToken_++;
+    listeners_.emplace_back(token, std::move(listener));
+    return token;
+}
+
+void DrawingWorkspace::Unsubscribe(int token) {
+    std::erase_if(listeners_, [&](const auto& entry) { return entry.first == token; });
+}
+
+void DrawingWorkspace::NotifyDrawing() {
+    auto copy = listeners_;  // a listener may unsubscribe while it is told
+    for (const auto& entry : copy) entry.second(drawing_);
 }
 
 std::string DrawingWorkspace::Caption() const {

@@ -4,6 +4,7 @@
 // "AutoCAD.Application" would (see WorkspaceRegistration.h). The desktop's drawing
 // window shows the open drawing (DxfDrawing::Subscribe tells it of every change) and
 // serves on-screen picks; in batch runs there is no picker and nothing is picked.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,9 +45,16 @@ public:
     // Title of the drawing window: "Área de Desenho - <file name>".
     std::string Caption() const;
 
+    // Told whenever another drawing is open (nullptr: none), also when the CAD bridge
+    // adds a document; the drawing window follows it.
+    using DrawingListener = std::function<void(const std::shared_ptr<dxf::DxfDrawing>&)>;
+    int Subscribe(DrawingListener listener);
+    void Unsubscribe(int token);
+
 private:
     DrawingWorkspace() = default;
     void Install(std::shared_ptr<dxf::DxfDrawing> drawing);
+    void NotifyDrawing();
 
     std::shared_ptr<dxf::DxfDrawing> drawing_;
     std::shared_ptr<WorkspaceDocument> document_;
@@ -55,6 +63,8 @@ private:
     std::vector<std::shared_ptr<WorkspaceDocument>> closed_;
     std::shared_ptr<WorkspaceApplication> application_;
     PickProvider* picker_ = nullptr;
+    std::vector<std::pair<int, DrawingListener>> listeners_;
+    int nextToken_ = 1;
     int untitled_ = 0;
     std::intptr_t nextWindowId_ = 0x5A10;
 };

@@ -243,7 +243,10 @@ TEST_F(DrawingWorkspaceTest, ModelSpaceTakesLinesPolylinesAndBlockReferences) {
 
 TEST_F(DrawingWorkspaceTest, AddingADocumentOpensAnEmptyDrawing) {
     Document& old = app->ActiveDocument();
+    std::vector<std::string> shown;  // what the drawing window is told to show
+    workspace->Subscribe([&](const std::shared_ptr<dxf::DxfDrawing>& d) { shown.push_back(d ? d->Name() : "-"); });
     app->AddDocument();
+    EXPECT_EQ(shown, std::vector<std::string>{"Desenho1.dxf"});
     EXPECT_THROW(old.Name(), CadError);
     Document& doc = app->ActiveDocument();
     EXPECT_EQ(doc.Name(), "Desenho1.dxf");
@@ -252,7 +255,9 @@ TEST_F(DrawingWorkspaceTest, AddingADocumentOpensAnEmptyDrawing) {
     workspace->SaveAs(dir.File("novo.dxf"));
     EXPECT_EQ(app->ActiveDocument().Name(), "novo.dxf");
     std::vector<int> audit = dxftest::EzdxfAudit({dir.File("novo.dxf")});
-    if (!audit.empty()) EXPECT_EQ(audit[0], 0);
+    if (!audit.empty()) {
+        EXPECT_EQ(audit[0], 0);
+    }
 }
 
 }  // namespace
