@@ -2,10 +2,13 @@
 // their grids, without a window.
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
+#include "batch/BatchCad.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchSteps.h"
 #include "batch/ConsoleInteraction.h"
+#include "batch/ProfileOption.h"
 #include "engine/Errors.h"
 #include "engine/project/ProjectReader.h"
 #include "engine/session/Sequence.h"
@@ -41,11 +44,28 @@ int main(int argc, char** argv) {
         return Usage("A pasta do sistema " + opt.suiteDir + " não existe.");
     for (const auto& step : opt.steps)
         if (!batch::FindBatchStep(step)) return Usage("Cálculo desconhecido em --run: " + step + ".");
+    std::optional<engine::ProfileDialogTexts> profile;
+    if (opt.profile && !(profile = batch::ParseProfileOption(*opt.profile, error))) return Usage(error);
+    if (!opt.saveDrawingFile.empty() && opt.drawingFile.empty())
+        return Usage("A opção --salvar-desenho precisa de um desenho aberto com --desenho.");
+    if (!opt.drawingFile.empty() && !std::filesystem::is_regular_file(opt.drawingFile))
+        return Usage("O desenho " + opt.drawingFile + " não existe.");
 
     engine::Session session;
     session.suiteDir = engine::ResolveSuiteDir(opt.suiteDir);
     session.project.AlignmentFileName = opt.alignmentFile;
     batch::ConsoleInteraction ui;
+    ui.profileAnswer = profile;
+
+    // The drawing of --desenho stands in for the CAD application's open drawing.
+    batch::BatchCad cad(ui);
+    if (!opt.drawingFile.empty()) {
+        try {
+            cad.OpenDrawing(opt.drawingFile);
+        } catch (const engine::EngineError& e) {
+            return Usage(e.what());
+        }
+    }
 
     int status = 0;
     try {
@@ -64,6 +84,16 @@ int main(int argc, char** argv) {
         status = kExitFailure;
     }
     if (ui.errorsShown > 0) status = kExitFailure;
+
+    // What the calculations drew is saved whatever became of them, as the grids are.
+    if (!opt.saveDrawingFile.empty()) {
+        try {
+            cad.SaveDrawingAs(opt.saveDrawingFile);
+        } catch (const engine::EngineError& e) {
+            std::cerr << "ERRO: " << e.what() << "\n";
+            status = kExitFailure;
+        }
+    }
 
     if (!opt.gridsDir.empty()) {
         try {
