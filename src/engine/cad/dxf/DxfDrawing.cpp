@@ -149,6 +149,8 @@ DrawingEntity& DxfDrawing::NewEntity(const std::string& type) {
     e.type = type;
     e.layer = content_.currentLayer.empty() ? "0" : content_.currentLayer;
     e.added = true;
+    // A current layer the table lacks is added to it, as the CAD application would.
+    content_.AddLayer(e.layer, 7);
     content_.entities.push_back(std::move(e));
     return content_.entities.back();
 }

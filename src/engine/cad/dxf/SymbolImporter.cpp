@@ -9,6 +9,8 @@
 namespace engine::dxf {
 namespace {
 
+constexpr std::size_t kMaxNesting = 64;
+
 // Kinds whose records stand on their own once their handles are renewed.
 bool Copyable(const std::string& type) {
     static const char* const kTypes[] = {"POINT",  "LINE",   "ARC",     "CIRCLE", "ELLIPSE", "LWPOLYLINE",
@@ -45,8 +47,8 @@ int SymbolImporter::Import(DrawingContent& target, const DrawingContent& symbol,
 int SymbolImporter::Define(const std::string& name, const cad::Point3& base, const std::vector<EntityId>& entities) {
     int existing = target_.FindBlock(name);
     if (existing >= 0) return existing;
-    if (std::any_of(defining_.begin(), defining_.end(), [&](const std::string& n) { return EqualNoCase(n, name); }))
-        return -1;
+    // Blocks nested deeper than any real symbol goes are left out.
+    if (defining_.size() >= kMaxNesting) return -1;
     defining_.push_back(name);
 
     BlockDefinition block;
@@ -85,6 +87,10 @@ void SymbolImporter::CopyEntity(const DrawingEntity& e, int block, DxfEmitter& o
     if (e.deleted || !Copyable(e.type)) return;
     if (e.type == "INSERT") {
         if (e.blockName.empty() || e.blockName[0] == '*') return;  // anonymous blocks belong to their owner
+        // A block may not contain itself, through other blocks or not.
+        if (std::any_of(defining_.begin(), defining_.end(),
+                        [&](const std::string& n) { return EqualNoCase(n, e.blockName); }))
+            return;
         if (target_.FindBlock(e.blockName) < 0) {
             int nested = symbol_.FindBlock(e.blockName);
             if (nested < 0) return;

@@ -76,8 +76,11 @@ TEST(DxfDrawing, AdditionsFollowTheFileHandlesEncodingAndLineEnds) {
     r12->SetXData(poly, {{1001, "APP"}, {1000, "ação α"}});
     std::string saved = r12->Serialize();
     EXPECT_EQ(r12->Find(poly)->type, "POLYLINE");
-    // 6 records, a TABLES section with the APPID table (5), POLYLINE, 2 VERTEX, SEQEND.
-    EXPECT_EQ(dxftest::Records(saved).size(), 15u);
+    // 6 records; a TABLES section (2) with a LAYER table for the current layer (3) and
+    // an APPID table (3); POLYLINE, 2 VERTEX, SEQEND.
+    EXPECT_EQ(dxftest::Records(saved).size(), 18u);
+    EXPECT_NE(saved.find("0\nTABLE\n2\nLAYER\n70\n1\n0\nLAYER\n2\nDESENHO\n70\n0\n62\n7\n0\nENDTAB\n"),
+              std::string::npos);
     EXPECT_EQ(saved.find("\n5\n"), std::string::npos);
     EXPECT_NE(saved.find("8\nDESENHO\n66\n1\n"), std::string::npos);
     EXPECT_NE(saved.find("1000\na\xE7\xE3o \\U+03B1\n"), std::string::npos);
@@ -122,6 +125,21 @@ TEST(DxfDrawing, EditsADxfFileCannotHoldAreRefused) {
     EXPECT_THROW(d->AddInsert({0, 0, 0}, "NAOEXISTE", 1, 1, 1, 0), CadError);
     EXPECT_THROW(d->SetXData(99, {{1001, "APP"}, {1000, "x"}}), CadError);
     EXPECT_EQ(d->Serialize(), Dxf(kR12NoHandles));
+}
+
+TEST(DxfDrawing, BlocksThatReferToEachOtherAreImportedOnce) {
+    auto symbol = DxfDrawing::FromBytes(
+        Dxf("0|SECTION|2|BLOCKS|0|BLOCK|8|0|2|A|70|0|10|0|20|0|30|0|0|INSERT|8|0|2|B|10|0|20|0|30|0|0|ENDBLK|8|0|"
+            "0|BLOCK|8|0|2|B|70|0|10|0|20|0|30|0|0|INSERT|8|0|2|A|10|0|20|0|30|0|"
+            "0|LINE|8|0|10|0|20|0|11|1|21|1|0|ENDBLK|8|0|0|ENDSEC|"
+            "0|SECTION|2|ENTITIES|0|INSERT|8|0|2|A|10|0|20|0|30|0|0|ENDSEC|0|EOF"),
+        "ciclo.dxf");
+    auto d = DxfDrawing::FromBytes(Dxf(kR12NoHandles), "r12.dxf");
+    d->ImportBlock(*symbol, "CICLO");
+    d->AddInsert({0, 0, 0}, "CICLO", 1, 1, 1, 0);
+    auto again = DxfDrawing::FromBytes(d->Serialize(), "r12.dxf");
+    for (const char* name : {"CICLO", "A", "B"}) EXPECT_NE(again->FindBlock(name), nullptr) << name;
+    EXPECT_EQ(again->FindBlock("B")->entities.size(), 1u);  // the line; the reference back to A is left out
 }
 
 TEST(DxfDrawing, ListenersAreToldOfEveryChange) {
