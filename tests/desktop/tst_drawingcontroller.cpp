@@ -75,6 +75,11 @@ private slots:
         QVERIFY(app);
         QCOMPARE(c.Windows().FindTopLevelWindow(app->Caption()), QtWindowSystem::HandleOf(c.Window()));
         QVERIFY(ui.Of("message").empty());
+
+        // A drawing the CAD bridge opens by itself (a new document) is followed too.
+        app->AddDocument();
+        QCOMPARE(c.Window()->Drawing(), c.Workspace()->Drawing().get());
+        QCOMPARE(c.Window()->windowTitle(), QString::fromStdString(app->Caption()));
     }
 
     // What cannot be opened is told with the reader's message, and the open drawing stays.

@@ -45,11 +45,15 @@ DrawingController::DrawingController(QWidget* mainWindow, engine::Interaction& u
     engine::cad::RegisterDrawingWorkspace(registry_, workspace_);
     workspace_->SetPickProvider(this);
     window_ = new DrawingWindow(mainWindow);
+    // The bridge may open a drawing by itself (a new document when none is open).
+    workspaceSubscription_ =
+        workspace_->Subscribe([this](const std::shared_ptr<engine::dxf::DxfDrawing>&) { Sync(); });
     askSave_ = [this](const QString& text) { return AskWithMessageBox(mainWindow_.data(), text); };
     Sync();
 }
 
 DrawingController::~DrawingController() {
+    workspace_->Unsubscribe(workspaceSubscription_);
     workspace_->SetPickProvider(nullptr);
     if (window_) window_->SetDrawing(nullptr);
     registry_.Unregister(engine::cad::kAutoCadIdentifier);

@@ -92,6 +92,7 @@ private:
     engine::cad::ApplicationRegistry registry_;
     QtWindowSystem windows_;
     std::shared_ptr<engine::cad::DrawingWorkspace> workspace_;
+    int workspaceSubscription_ = 0;
     // The drawing the window shows, held until the window has let it go.
     std::shared_ptr<engine::dxf::DxfDrawing> shown_;
     QPointer<DrawingWindow> window_;
