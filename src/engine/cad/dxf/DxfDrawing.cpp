@@ -243,6 +243,7 @@ void DxfDrawing::SetXData(EntityId id, const cad::GroupList& groups) {
 void DxfDrawing::Delete(EntityId id) {
     DrawingEntity& e = Live(id);
     e.deleted = true;
+    ++deletions_;
     modified_ = true;
     Notify(Change::Removed, id);
 }

@@ -66,6 +66,9 @@ public:
     // alone removes it. CadError for data a DXF file cannot hold.
     void SetXData(EntityId id, const cad::GroupList& groups);
     void Delete(EntityId id);
+    // How many entities were deleted so far: holders of entity lists can tell whether
+    // theirs may hold deleted ones.
+    std::uint64_t Deletions() const { return deletions_; }
 
     // The file as a save writes it.
     std::string Serialize() const;
@@ -89,6 +92,7 @@ private:
     std::string path_;
     std::string name_;
     bool modified_ = false;
+    std::uint64_t deletions_ = 0;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextToken_ = 1;
 };

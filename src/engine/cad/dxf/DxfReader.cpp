@@ -68,15 +68,17 @@ void DxfReader::Run() {
     std::size_t firstNewline = bytes.find('\n');
     if (firstNewline != std::string::npos && firstNewline > 0 && bytes[firstNewline - 1] == '\r')
         content_.lineEnd = "\r\n";
-    std::size_t firstCode = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-    content_.padCodes = firstCode < bytes.size() && bytes[firstCode] == ' ';
 
     DxfTokenizer tokens(bytes, content_.fileName);
     std::vector<DxfPair> record;
     DxfPair pair;
     bool sawEof = false;
+    bool firstRecord = true;
     while (tokens.Next(pair)) {
         if (pair.code == 0) {
+            // Additions write group codes as the file does ("  0" or "0").
+            if (firstRecord) content_.padCodes = bytes[pair.begin] == ' ';
+            firstRecord = false;
             if (!record.empty()) ProcessRecord(record, pair.begin);
             record.clear();
             if (UpperAscii(TrimView(pair.value)) == "EOF") {

@@ -39,11 +39,12 @@ std::shared_ptr<dxf::DxfDrawing> WorkspaceSelectionSet::Drawing() const {
     return drawing;
 }
 
-std::vector<dxf::EntityId> WorkspaceSelectionSet::Live(const dxf::DxfDrawing& drawing) const {
-    std::vector<dxf::EntityId> live;
-    for (dxf::EntityId id : ids_)
-        if (drawing.Find(id)) live.push_back(id);
-    return live;
+const std::vector<dxf::EntityId>& WorkspaceSelectionSet::Live(const dxf::DxfDrawing& drawing) {
+    if (checkedDeletions_ != drawing.Deletions()) {
+        std::erase_if(ids_, [&](dxf::EntityId id) { return drawing.Find(id) == nullptr; });
+        checkedDeletions_ = drawing.Deletions();
+    }
+    return ids_;
 }
 
 void WorkspaceSelectionSet::Clear() {
@@ -60,6 +61,7 @@ void WorkspaceSelectionSet::Select(int mode, const Point3&, const Point3&, const
             throw CadError("O filtro de seleção com o código " + std::to_string(g.code) +
                            " não é atendido pela área de desenho.");
     ids_.clear();
+    checkedDeletions_ = drawing->Deletions();
     for (const dxf::DrawingEntity& e : drawing->Entities()) {
         if (e.deleted || e.space != dxf::Space::Model) continue;
         if (std::all_of(filter.begin(), filter.end(), [&](const Group& g) { return Matches(e, g); }))
@@ -85,7 +87,7 @@ int WorkspaceSelectionSet::Count() {
 
 EntityPtr WorkspaceSelectionSet::Item(int index) {
     auto drawing = Drawing();
-    std::vector<dxf::EntityId> live = Live(*drawing);
+    const std::vector<dxf::EntityId>& live = Live(*drawing);
     if (index < 0 || static_cast<std::size_t>(index) >= live.size())
         throw CadError("O conjunto de seleção " + name_ + " não tem o item " + std::to_string(index) + " (tem " +
                        std::to_string(live.size()) + ").");

@@ -37,13 +37,15 @@ public:
 
 private:
     std::shared_ptr<dxf::DxfDrawing> Drawing() const;  // CadError when the set or the drawing is gone
-    std::vector<dxf::EntityId> Live(const dxf::DxfDrawing& drawing) const;
+    // The ids of entities not deleted since they were selected.
+    const std::vector<dxf::EntityId>& Live(const dxf::DxfDrawing& drawing);
 
     std::string name_;
     std::weak_ptr<dxf::DxfDrawing> drawing_;
     std::weak_ptr<WorkspaceSelectionSets> owner_;
     PickerSource picker_;
     std::vector<dxf::EntityId> ids_;
+    std::uint64_t checkedDeletions_ = 0;  // the drawing's deletions when ids_ was last checked
     bool deleted_ = false;
 };
 
