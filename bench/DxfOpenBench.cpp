@@ -89,7 +89,9 @@ std::string LargeDrawing() {
 
 const std::string& BenchFile() {
     static const std::string path = [] {
-        std::string p = (std::filesystem::temp_directory_path() / ("dxf-open-bench-" + std::to_string(::getpid()) + ".dxf")).string();
+        std::string p =
+            (std::filesystem::temp_directory_path() / ("dxf-open-bench-" + std::to_string(::getpid()) + ".dxf"))
+                .string();
         engine::WriteFileAtomically(p, LargeDrawing());
         std::atexit([] { std::filesystem::remove(BenchFile()); });
         return p;

@@ -37,8 +37,8 @@ struct DrawingEntity {
     std::string type;   // "POINT", "LINE", "LWPOLYLINE", "POLYLINE", "INSERT", "CIRCLE", ...
     std::string layer;  // UTF-8
     Space space = Space::Model;
-    int block = -1;     // index of the block definition holding it (Space::Block)
-    int color = 256;    // group 62; 256 is "by layer"
+    int block = -1;            // index of the block definition holding it (Space::Block)
+    int color = 256;           // group 62; 256 is "by layer"
     std::uint64_t handle = 0;  // 0 when the drawing writes none
     std::uint32_t line = 0;    // line of the file where it starts; 0 for additions
 
@@ -46,13 +46,13 @@ struct DrawingEntity {
     // the insertion point. Polylines: x, y per vertex (a 3D polyline x, y, z).
     cad::Point3 p1, p2;
     std::vector<double> coords;
-    int flags = 0;             // group 70 of polylines and block references
-    std::string blockName;     // INSERT
+    int flags = 0;          // group 70 of polylines and block references
+    std::string blockName;  // INSERT
     double xscale = 1, yscale = 1, zscale = 1, rotation = 0;
 
     std::vector<XData> xdata;
 
-    bool added = false;    // made here, not read from the file
+    bool added = false;  // made here, not read from the file
     bool deleted = false;
     RawSpan raw;                      // the entity with its vertices, attributes and SEQEND
     std::size_t mainEnd = kNoOffset;  // end of its own record (where new extended data goes)
@@ -82,7 +82,7 @@ struct BlockDefinition {
 struct AddedTableEntry {
     std::string name;
     std::uint64_t handle = 0;
-    int color = 7;          // layers
+    int color = 7;            // layers
     bool continuous = false;  // layers: linetype CONTINUOUS (when the drawing defines it)
 };
 
@@ -101,24 +101,24 @@ struct DxfLayout {
     };
     Section header, classes, tables, blocks, entities, objects;
     Table appid, blockRecord, layer;
-    RawSpan handSeed;               // value of $HANDSEED
-    std::size_t eof = kNoOffset;    // the EOF record, or the end of the bytes
+    RawSpan handSeed;             // value of $HANDSEED
+    std::size_t eof = kNoOffset;  // the EOF record, or the end of the bytes
 };
 
 struct DrawingContent {
-    std::string bytes;      // the file as read
-    std::string fileName;   // for messages
-    std::string version;    // $ACADVER, "AC1009" when the file has none
+    std::string bytes;     // the file as read
+    std::string fileName;  // for messages
+    std::string version;   // $ACADVER, "AC1009" when the file has none
     DxfEncoding encoding = DxfEncoding::Cp1252;
     std::string lineEnd = "\n";
     bool padCodes = false;  // group codes right-aligned in three columns ("  0"), as AutoCAD writes them
     DxfLayout layout;
 
     // Header variables the store uses.
-    cad::Point3 insBase;               // base point when the drawing is inserted as a block
-    std::string currentLayer = "0";    // $CLAYER: where additions go
+    cad::Point3 insBase;             // base point when the drawing is inserted as a block
+    std::string currentLayer = "0";  // $CLAYER: where additions go
     bool hasExtents = false;
-    cad::Point3 extMin, extMax;        // $EXTMIN / $EXTMAX
+    cad::Point3 extMin, extMax;  // $EXTMIN / $EXTMAX
 
     // Handles: whether the drawing writes them and the next free one.
     bool handles = false;

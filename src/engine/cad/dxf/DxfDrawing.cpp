@@ -221,8 +221,8 @@ void DxfDrawing::SetXData(EntityId id, const cad::GroupList& groups) {
     DrawingEntity& e = Live(id);
     const std::string& app = groups[0].value;
     bool removing = groups.size() == 1;
-    auto it = std::find_if(e.xdata.begin(), e.xdata.end(),
-                           [&](const XData& d) { return EqualNoCase(d.application, app); });
+    auto it =
+        std::find_if(e.xdata.begin(), e.xdata.end(), [&](const XData& d) { return EqualNoCase(d.application, app); });
     if (it != e.xdata.end()) {
         it->groups = removing ? cad::GroupList{} : groups;
         it->changed = true;
@@ -278,9 +278,9 @@ int DxfDrawing::Subscribe(Listener listener) {
 }
 
 void DxfDrawing::Unsubscribe(int token) {
-    listeners_.erase(std::remove_if(listeners_.begin(), listeners_.end(),
-                                    [&](const auto& entry) { return entry.first == token; }),
-                     listeners_.end());
+    listeners_.erase(
+        std::remove_if(listeners_.begin(), listeners_.end(), [&](const auto& entry) { return entry.first == token; }),
+        listeners_.end());
 }
 
 void DxfDrawing::Refresh() { Notify(Change::Refreshed, 0); }

@@ -54,8 +54,8 @@ public:
     // lightweight polylines: it gets a 2D POLYLINE.
     EntityId AddPolyline(const std::vector<double>& xy);
     // Rotation in degrees, as the file holds it. CadError when the block is not defined.
-    EntityId AddInsert(const cad::Point3& at, const std::string& blockName, double xscale, double yscale,
-                       double zscale, double rotation);
+    EntityId AddInsert(const cad::Point3& at, const std::string& blockName, double xscale, double yscale, double zscale,
+                       double rotation);
     // Defines block `blockName` from the model space of a symbol drawing (kept as it is
     // when the drawing defines that block already).
     void ImportBlock(const DxfDrawing& symbol, const std::string& blockName);

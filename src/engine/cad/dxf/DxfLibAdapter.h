@@ -8,11 +8,11 @@
 // extended data as each group is read: the data of an entity arrives BEFORE the entity
 // itself is reported, while the previous entity is the last one reported. So the data
 // goes to the record being fed (SetXDataTarget), never to the last entity reported.
+#include <dxflib/dl_creationadapter.h>
+
 #include <cstddef>
 #include <string>
 #include <vector>
-
-#include <dxflib/dl_creationadapter.h>
 
 #include "engine/cad/dxf/DxfContent.h"
 

@@ -241,7 +241,7 @@ void DxfReader::ReadHeader(const std::vector<DxfPair>& record) {
         } else if (variable == "$CLAYER" && p.code == 8) {
             currentLayerBytes_ = std::string(p.value);
         } else if (variable == "$INSBASE" || variable == "$EXTMIN" || variable == "$EXTMAX") {
-            cad::Point3& point = variable == "$INSBASE" ? content_.insBase
+            cad::Point3& point = variable == "$INSBASE"  ? content_.insBase
                                  : variable == "$EXTMIN" ? content_.extMin
                                                          : content_.extMax;
             if (p.code == 10) point.x = RealOf(p.value);
@@ -312,8 +312,7 @@ void DxfReader::ScanHandles(const std::vector<DxfPair>& record) {
             if (auto h = ParseHandle(p.value)) maxHandle_ = std::max(maxHandle_, *h);
 }
 
-void DxfReader::ReadEntity(const std::string& type, const std::vector<DxfPair>& record, std::size_t end,
-                           Space space) {
+void DxfReader::ReadEntity(const std::string& type, const std::vector<DxfPair>& record, std::size_t end, Space space) {
     if (type == "VERTEX" || type == "ATTRIB" || type == "SEQEND") {
         // Parts of the entity before them: they go (and stay) with it.
         if (groupEntity_ < 0) return;

@@ -6,14 +6,14 @@
 // are handed to dxflib one record at a time, and DxfLibAdapter files what it reports.
 // Entities of paper space are left to the raw bytes; entities inside block definitions
 // belong to their block.
+#include <dxflib/dl_dxf.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <dxflib/dl_dxf.h>
 
 #include "engine/cad/dxf/DxfContent.h"
 #include "engine/cad/dxf/DxfLibAdapter.h"
@@ -60,7 +60,7 @@ private:
     long groupEntity_ = -1;  // entity whose VERTEX / ATTRIB / SEQEND records may follow
     std::uint64_t maxHandle_ = 0;
     std::uint64_t handSeed_ = 0;
-    long handling_ = -1;     // $HANDLING; -1 when absent
+    long handling_ = -1;  // $HANDLING; -1 when absent
     std::string currentLayerBytes_;
 };
 

@@ -56,8 +56,7 @@ std::size_t Utf8Sequence(std::string_view s, std::size_t i, char32_t& cp) {
         if ((n & 0xC0) != 0x80) return 0;
         cp = (cp << 6) | (n & 0x3F);
     }
-    if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-        (cp >= 0xD800 && cp <= 0xDFFF))
+    if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
         return 0;
     return len;
 }
@@ -78,8 +77,8 @@ std::string ResolveUnicodeEscapes(std::string text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        if (text[i] == '\\' && i + 7 <= text.size() &&
-            (text[i + 1] == 'U' || text[i + 1] == 'u') && text[i + 2] == '+') {
+        if (text[i] == '\\' && i + 7 <= text.size() && (text[i + 1] == 'U' || text[i + 1] == 'u') &&
+            text[i + 2] == '+') {
             int v = 0;
             bool ok = true;
             for (int k = 0; k < 4; ++k) {

@@ -58,8 +58,8 @@ bool DxfTokenizer::Next(DxfPair& pair) {
         std::string shown(codeText.substr(0, 40));
         for (char& c : shown)
             if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F) c = '?';
-        throw DrawingError("O arquivo " + fileName_ + " não é um DXF válido: código de grupo inválido \"" +
-                           shown + "\" na linha " + std::to_string(pair.line) + ".");
+        throw DrawingError("O arquivo " + fileName_ + " não é um DXF válido: código de grupo inválido \"" + shown +
+                           "\" na linha " + std::to_string(pair.line) + ".");
     }
     pair.code = code;
     pair.valueBegin = pos_;

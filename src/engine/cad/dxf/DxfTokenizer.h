@@ -12,11 +12,11 @@ namespace engine::dxf {
 
 struct DxfPair {
     int code = 0;
-    std::string_view value;     // the value line without its line end
-    std::size_t begin = 0;      // offset of the group-code line
-    std::size_t valueBegin = 0; // offset of the value line
-    std::size_t end = 0;        // offset after the value line's line end
-    std::uint32_t line = 0;     // 1-based line of the group code
+    std::string_view value;      // the value line without its line end
+    std::size_t begin = 0;       // offset of the group-code line
+    std::size_t valueBegin = 0;  // offset of the value line
+    std::size_t end = 0;         // offset after the value line's line end
+    std::uint32_t line = 0;      // 1-based line of the group code
 };
 
 class DxfTokenizer {

@@ -194,7 +194,9 @@ std::string DxfWriter::Write(const DrawingContent& c) {
     auto insert = [&](std::size_t at, int order, std::string text) {
         if (!text.empty()) splices.push_back({at, at, order, std::move(text)});
     };
-    auto replace = [&](RawSpan span, std::string text) { splices.push_back({span.begin, span.end, 0, std::move(text)}); };
+    auto replace = [&](RawSpan span, std::string text) {
+        splices.push_back({span.begin, span.end, 0, std::move(text)});
+    };
     const std::size_t eof = L.eof;
 
     // Handles taken since the file was read move $HANDSEED on.
@@ -242,7 +244,8 @@ std::string DxfWriter::Write(const DrawingContent& c) {
             long count = 0;
             for (const BlockDefinition& block : c.blocks)
                 if (block.added) {
-                    WriteBlockRecord(records, block, L.blockRecord.handle ? L.blockRecord.handle : c.newBlockRecordTable);
+                    WriteBlockRecord(records, block,
+                                     L.blockRecord.handle ? L.blockRecord.handle : c.newBlockRecordTable);
                     ++count;
                 }
             addEntries(L.blockRecord, "BLOCK_RECORD", c.newBlockRecordTable, records.Take(), count);

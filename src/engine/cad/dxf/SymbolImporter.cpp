@@ -13,9 +13,9 @@ constexpr std::size_t kMaxNesting = 64;
 
 // Kinds whose records stand on their own once their handles are renewed.
 bool Copyable(const std::string& type) {
-    static const char* const kTypes[] = {"POINT",  "LINE",   "ARC",     "CIRCLE", "ELLIPSE", "LWPOLYLINE",
-                                         "POLYLINE", "TEXT", "MTEXT",   "SOLID",  "TRACE",   "3DFACE",
-                                         "SPLINE", "INSERT", "ATTDEF",  "XLINE",  "RAY"};
+    static const char* const kTypes[] = {"POINT",    "LINE",   "ARC",    "CIRCLE", "ELLIPSE", "LWPOLYLINE",
+                                         "POLYLINE", "TEXT",   "MTEXT",  "SOLID",  "TRACE",   "3DFACE",
+                                         "SPLINE",   "INSERT", "ATTDEF", "XLINE",  "RAY"};
     return std::any_of(std::begin(kTypes), std::end(kTypes), [&](const char* t) { return type == t; });
 }
 
@@ -133,8 +133,7 @@ void SymbolImporter::CopyEntity(const DrawingEntity& e, int block, DxfEmitter& o
     target_.entities.push_back(std::move(copy));
 }
 
-void SymbolImporter::CopyRecords(const DrawingEntity& e, std::uint64_t owner, DrawingEntity& copy,
-                                 DxfEmitter& out) {
+void SymbolImporter::CopyRecords(const DrawingEntity& e, std::uint64_t owner, DrawingEntity& copy, DxfEmitter& out) {
     std::string_view bytes(symbol_.bytes);
     if (!e.raw.Valid() || e.raw.end > bytes.size() || e.raw.begin >= e.raw.end) return;
     DxfTokenizer tokens(bytes.substr(e.raw.begin, e.raw.end - e.raw.begin), symbol_.fileName);

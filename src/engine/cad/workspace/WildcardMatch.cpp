@@ -25,7 +25,9 @@ std::u32string Fold(std::string_view utf8) {
 }
 
 bool IsDigit(char32_t c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char32_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7); }
+bool IsLetter(char32_t c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7);
+}
 
 // Matches one alternative (no ","), from pattern position p and text position t.
 bool MatchFrom(const std::u32string& pat, std::size_t p, const std::u32string& text, std::size_t t) {

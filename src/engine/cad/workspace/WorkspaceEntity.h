@@ -10,8 +10,7 @@ namespace engine::cad {
 
 class WorkspaceEntity : public Entity {
 public:
-    WorkspaceEntity(std::weak_ptr<dxf::DxfDrawing> drawing, dxf::EntityId id)
-        : drawing_(std::move(drawing)), id_(id) {}
+    WorkspaceEntity(std::weak_ptr<dxf::DxfDrawing> drawing, dxf::EntityId id) : drawing_(std::move(drawing)), id_(id) {}
 
     dxf::EntityId Id() const { return id_; }
 

@@ -29,8 +29,7 @@ SelectionSetPtr WorkspaceSelectionSets::Add(const std::string& name) {
 }
 
 void WorkspaceSelectionSets::Remove(const WorkspaceSelectionSet* set) {
-    sets_.erase(std::remove_if(sets_.begin(), sets_.end(), [&](const auto& s) { return s.get() == set; }),
-                sets_.end());
+    sets_.erase(std::remove_if(sets_.begin(), sets_.end(), [&](const auto& s) { return s.get() == set; }), sets_.end());
 }
 
 }  // namespace engine::cad

@@ -33,8 +33,8 @@ TEST(DxfDrawing, ExtendedDataIsReplacedInPlaceAndOtherApplicationsKeepTheirBytes
                            "0|POINT|5|21|8|0|10|0|20|0|30|0|1001|SAI|1000|x|"
                            "0|ENDSEC|0|EOF"),
         "perfil.dxf");
-    const cad::GroupList data = {{1001, "PERFILALINTELMIRA"}, {1000, "/novo.alt"}, {1000, "10"}, {1000, "80"},
-                                 {1000, "0"}};
+    const cad::GroupList data = {
+        {1001, "PERFILALINTELMIRA"}, {1000, "/novo.alt"}, {1000, "10"}, {1000, "80"}, {1000, "0"}};
     d->SetXData(1, data);
     d->SetXData(2, {{1001, "sai"}});  // the name alone removes the data
     const std::string saved = d->Serialize();
@@ -63,9 +63,8 @@ TEST(DxfDrawing, DeletingAPolylineTakesItsVerticesAlong) {
     // New data at the end of the point goes where the deleted polyline began.
     d->SetXData(1, {{1001, "APP"}, {1000, "x"}});
     std::string saved = d->Serialize();
-    EXPECT_EQ(saved.substr(saved.find("2\nENTITIES")),
-              Dxf("2|ENTITIES|0|POINT|8|0|10|1|20|1|30|0|1001|APP|1000|x|"
-                  "0|LINE|8|0|10|0|20|0|11|1|21|1|0|ENDSEC|0|EOF"));
+    EXPECT_EQ(saved.substr(saved.find("2\nENTITIES")), Dxf("2|ENTITIES|0|POINT|8|0|10|1|20|1|30|0|1001|APP|1000|x|"
+                                                           "0|LINE|8|0|10|0|20|0|11|1|21|1|0|ENDSEC|0|EOF"));
 }
 
 TEST(DxfDrawing, AdditionsFollowTheFileHandlesEncodingAndLineEnds) {
@@ -91,13 +90,15 @@ TEST(DxfDrawing, AdditionsFollowTheFileHandlesEncodingAndLineEnds) {
 
     // R2000 with CR LF: fresh handles from $HANDSEED on, owner and markers, CR LF kept.
     std::string crlf;
-    for (char c : Dxf(kR2000Header + "0|SECTION|2|ENTITIES|0|ENDSEC|0|EOF")) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (char c : Dxf(kR2000Header + "0|SECTION|2|ENTITIES|0|ENDSEC|0|EOF"))
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     auto modern = DxfDrawing::FromBytes(crlf, "r2000.dxf");
     EntityId line = modern->AddLine({0, 0, 0}, {1, 2, 3});
     EXPECT_EQ(modern->Find(line)->handle, 0x30u);
     saved = modern->Serialize();
     EXPECT_NE(saved.find("$HANDSEED\r\n5\r\n31\r\n"), std::string::npos);
-    EXPECT_NE(saved.find("0\r\nLINE\r\n5\r\n30\r\n100\r\nAcDbEntity\r\n8\r\n0\r\n100\r\nAcDbLine\r\n"), std::string::npos)
+    EXPECT_NE(saved.find("0\r\nLINE\r\n5\r\n30\r\n100\r\nAcDbEntity\r\n8\r\n0\r\n100\r\nAcDbLine\r\n"),
+              std::string::npos)
         << saved;
     EXPECT_EQ(saved.find("\n\n"), std::string::npos);
     EXPECT_EQ(saved.find('\n'), saved.find("\r\n") + 1);
@@ -153,7 +154,8 @@ TEST(DxfDrawing, ListenersAreToldOfEveryChange) {
     d->Unsubscribe(token);
     d->AddLine({0, 0, 0}, {2, 2, 0});
     using C = DxfDrawing::Change;
-    EXPECT_EQ(told, (std::vector<std::pair<C, EntityId>>{{C::Added, line}, {C::Changed, line}, {C::Removed, 1}, {C::Refreshed, 0}}));
+    EXPECT_EQ(told, (std::vector<std::pair<C, EntityId>>{
+                        {C::Added, line}, {C::Changed, line}, {C::Removed, 1}, {C::Refreshed, 0}}));
 }
 
 TEST(DxfDrawing, AFailedSaveLeavesTheEarlierFileIntact) {

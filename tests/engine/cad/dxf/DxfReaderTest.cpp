@@ -22,9 +22,7 @@ std::string Dxf(std::string text, const std::string& lineEnd = "\n") {
     return out;
 }
 
-std::string Entities(const std::string& records) {
-    return "0|SECTION|2|ENTITIES|" + records + "0|ENDSEC|0|EOF";
-}
+std::string Entities(const std::string& records) { return "0|SECTION|2|ENTITIES|" + records + "0|ENDSEC|0|EOF"; }
 
 std::vector<const DrawingEntity*> ModelSpace(const DxfDrawing& d) {
     std::vector<const DrawingEntity*> out;
@@ -139,7 +137,8 @@ TEST(DxfReader, MalformedFilesGiveAMessageNamingFileAndLine) {
          "O arquivo s.dxf está incompleto: a seção ENTITIES aberta na linha 1 não termina."},
         {Dxf("0|SECTION|2|TABLES|0|SECTION|2|ENTITIES|0|ENDSEC|0|EOF"), "n.dxf",
          "O arquivo n.dxf está incompleto: a seção TABLES aberta na linha 1 não termina antes da linha 5."},
-        {Dxf("0|POINT|10|1|0|EOF"), "f.dxf", "O arquivo f.dxf não é um DXF válido: registro POINT fora de uma seção (linha 1)."},
+        {Dxf("0|POINT|10|1|0|EOF"), "f.dxf",
+         "O arquivo f.dxf não é um DXF válido: registro POINT fora de uma seção (linha 1)."},
         {Dxf("0|SECTION|2|ENTITIES|99999|x|0|ENDSEC"), "c.dxf",
          "O arquivo c.dxf não é um DXF válido: código de grupo inválido \"99999\" na linha 5."},
     };

@@ -19,11 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using dxftest::Record;
 
-const cad::GroupList kProfileData = {{1001, "PERFILALINTELMIRA"},
-                                     {1000, "/projetos/estrada ção/eixo.alt"},
-                                     {1000, "10"},
-                                     {1000, "812.5"},
-                                     {1000, "0"}};
+const cad::GroupList kProfileData = {
+    {1001, "PERFILALINTELMIRA"}, {1000, "/projetos/estrada ção/eixo.alt"}, {1000, "10"}, {1000, "812.5"}, {1000, "0"}};
 
 std::vector<std::string> CorpusFiles() {
     std::vector<std::string> files;
@@ -104,7 +101,7 @@ TEST_P(CorpusRoundTrip, KeepsEveryRecordAndReadsBackTheAdditions) {
     }();
 
     EntityId line = drawing->AddLine({1, 2, 0}, {3, 4, 0});
-    EntityId poly = drawing->AddPolyline({0, 0, 10, 0, 10, 10, 0, 10});
+    drawing->AddPolyline({0, 0, 10, 0, 10, 10, 0, 10});
     drawing->SetXData(line, kProfileData);
     if (existingId) drawing->SetXData(existingId, {{1001, "QUANTTESTE"}, {1000, "existente"}, {1040, "2.5"}});
     for (const char* symbol : {"simbolo_r12", "simbolo_r2018"}) {
@@ -182,11 +179,12 @@ TEST_P(CorpusRoundTrip, KeepsEveryRecordAndReadsBackTheAdditions) {
                   nullptr)
             << symbol;
     }
-    if (!definedBlock.empty())
+    if (!definedBlock.empty()) {
         EXPECT_NE(findModel([&](const DrawingEntity& e) {
                       return e.type == "INSERT" && e.blockName == definedBlock && e.xscale == 2 && e.rotation == 30;
                   }),
                   nullptr);
+    }
     if (existingId) {
         EntityId again = 0;
         for (const DrawingEntity& e : reopened->Entities())
@@ -197,10 +195,11 @@ TEST_P(CorpusRoundTrip, KeepsEveryRecordAndReadsBackTheAdditions) {
         EXPECT_EQ(data[1].value, "existente");
     }
     for (const char* app : {"PERFILALINTELMIRA", "QUANTTESTE", "SIMBOLOAPP"})
-        if (existingId || std::string(app) != "QUANTTESTE")
-            EXPECT_TRUE(std::any_of(c.applications.begin(), c.applications.end(),
-                                [&](const std::string& a) { return a == app; }))
-            << app;
+        if (existingId || std::string(app) != "QUANTTESTE") {
+            EXPECT_TRUE(std::any_of(c.applications.begin(), c.applications.end(), [&](const std::string& a) {
+                return a == app;
+            })) << app;
+        }
 
     // ezdxf reads and audits the saved file as it did the original.
     std::vector<std::string> reports;

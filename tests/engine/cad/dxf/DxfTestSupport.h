@@ -59,10 +59,10 @@ inline void WriteFile(const std::string& path, const std::string& text) {
 // Audits the files with ezdxf, one status per file: 0 clean, 1 audit errors, 2
 // unreadable; with what went wrong in `reports`. Empty when /usr/bin/python3 or ezdxf
 // is missing.
-inline std::vector<int> EzdxfAudit(const std::vector<std::string>& paths,
-                                   std::vector<std::string>* reports = nullptr) {
+inline std::vector<int> EzdxfAudit(const std::vector<std::string>& paths, std::vector<std::string>* reports = nullptr) {
     if (!std::filesystem::exists("/usr/bin/python3")) return {};
-    std::string command = "/usr/bin/python3 '" + std::string(QUANT_SOURCE_DIR) + "/tests/engine/cad/dxf/ezdxf_audit.py'";
+    std::string command =
+        "/usr/bin/python3 '" + std::string(QUANT_SOURCE_DIR) + "/tests/engine/cad/dxf/ezdxf_audit.py'";
     for (const std::string& p : paths) command += " '" + p + "'";
     std::string output;
     if (FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r")) {
