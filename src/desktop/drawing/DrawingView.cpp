@@ -71,6 +71,7 @@ void DrawingView::Appended(SceneMark mark) {
 }
 
 void DrawingView::SetView(const ViewTransform& v) {
+    showsExtents_ = false;
     view_ = v;
     view_.width = std::max(1, width());
     view_.height = std::max(1, height());
@@ -81,6 +82,7 @@ void DrawingView::ZoomExtents() {
     const SceneBounds box = geometry_ ? geometry_->Extents() : SceneBounds{};
     view_ = ViewTransform::Fit(box, std::max(1, width()), std::max(1, height()));
     fitted_ = !box.empty;
+    showsExtents_ = fitted_;
     settleTimer_.stop();
     update();
 }
@@ -92,6 +94,7 @@ void DrawingView::ZoomAt(const QPointF& anchor, double factor) {
     const double scale = view_.scale * factor;
     // Beyond these the numbers of the transform stop meaning anything.
     if (scale > 1e9 || scale < 1e-9) return;
+    showsExtents_ = false;
     view_.scale = scale;
     // Put (x, y) back under the anchor.
     view_.cx = x - (anchor.x() - view_.width / 2) / scale;
@@ -101,6 +104,7 @@ void DrawingView::ZoomAt(const QPointF& anchor, double factor) {
 }
 
 void DrawingView::PanBy(const QPointF& pixels) {
+    showsExtents_ = false;
     view_.cx -= pixels.x() / view_.scale;
     view_.cy += pixels.y() / view_.scale;
     update();
@@ -155,7 +159,7 @@ void DrawingView::resizeEvent(QResizeEvent*) {
     view_.width = std::max(1, width());
     view_.height = std::max(1, height());
     cacheValid_ = false;
-    if (!fitted_ && geometry_ && !geometry_->Extents().empty) ZoomExtents();
+    if ((!fitted_ || showsExtents_) && geometry_ && !geometry_->Extents().empty) ZoomExtents();
 }
 
 void DrawingView::mousePressEvent(QMouseEvent* e) {

@@ -73,6 +73,9 @@ private:
     const SceneGeometry* geometry_ = nullptr;
     ViewTransform view_;
     bool fitted_ = false;  // the view has been fitted once to a drawing with content
+    // The view shows the extents and the user has not moved it since: a resize fits
+    // it again (the window's first layout, a maximised window).
+    bool showsExtents_ = false;
 
     QImage cache_;
     ViewTransform cacheView_;  // the view the cache was painted with

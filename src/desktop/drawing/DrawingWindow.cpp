@@ -3,9 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +17,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "desktop/drawing/AciColors.h"
 #include "desktop/drawing/DrawingView.h"
 #include "engine/text/NumberText.h"
 
@@ -89,6 +94,20 @@ DrawingWindow::DrawingWindow(QWidget* parent) : QMainWindow(parent) {
     tools->addAction(zoomIn);
     tools->addAction(zoomOut);
 
+    // The layers in their colours; unticking one hides its entities on screen.
+    auto* dock = new QDockWidget(QString::fromUtf8("Camadas"), this);
+    dock->setObjectName(QStringLiteral("LayerDock"));
+    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
+    layers_ = new QListWidget(dock);
+    layers_->setObjectName(QStringLiteral("LayerList"));
+    layers_->setStyleSheet(QStringLiteral("QListWidget { background: #2b333d; color: #e6e6e6; border: none; }"));
+    dock->setWidget(layers_);
+    addDockWidget(Qt::LeftDockWidgetArea, dock);
+    resizeDocks({dock}, {170}, Qt::Horizontal);
+    menu->addSeparator();
+    menu->addAction(dock->toggleViewAction());
+    connect(layers_, &QListWidget::itemChanged, this, &DrawingWindow::OnLayerItemChanged);
+
     coordinates_ = new QLabel(this);
     counts_ = new QLabel(this);
     statusBar()->addPermanentWidget(coordinates_);
@@ -115,6 +134,7 @@ void DrawingWindow::SetDrawing(DxfDrawing* drawing) {
     if (drawing_ && subscription_) drawing_->Unsubscribe(subscription_);
     subscription_ = 0;
     drawing_ = drawing;
+    builder_ = SceneBuilder();  // layers turned off belong to the drawing they were in
     if (drawing_) subscription_ = drawing_->Subscribe([this](DxfDrawing::Change c, EntityId id) { OnChange(c, id); });
     Rebuild();
     view_->SetGeometry(&geometry_);  // a new drawing is fitted to the window
@@ -125,6 +145,40 @@ void DrawingWindow::Rebuild() {
         builder_.Rebuild(drawing_->Content(), geometry_);
     else
         geometry_.Clear();
+    FillLayerList();
+    UpdateStatus();
+}
+
+void DrawingWindow::FillLayerList() {
+    fillingLayers_ = true;
+    layers_->clear();
+    if (drawing_) {
+        for (const engine::dxf::Layer& l : drawing_->Layers()) {
+            QPixmap swatch(12, 12);
+            swatch.fill(QColor::fromRgba(LegibleOn(AciToRgb(l.color), SceneRenderer::kBackground)));
+            auto* item = new QListWidgetItem(QIcon(swatch), Q(l.name), layers_);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+            item->setCheckState(builder_.LayerShown(l) ? Qt::Checked : Qt::Unchecked);
+        }
+    }
+    fillingLayers_ = false;
+}
+
+void DrawingWindow::OnLayerItemChanged(QListWidgetItem* item) {
+    if (fillingLayers_ || !item) return;
+    SetLayerShown(item->text(), item->checkState() == Qt::Checked);
+}
+
+void DrawingWindow::SetLayerShown(const QString& layer, bool shown) {
+    builder_.SetLayerShown(layer.toStdString(), shown);
+    if (drawing_) builder_.Rebuild(drawing_->Content(), geometry_);
+    // Keep the ticks in step when called from elsewhere than the list.
+    fillingLayers_ = true;
+    for (int i = 0; i < layers_->count(); ++i)
+        if (layers_->item(i)->text().compare(layer, Qt::CaseInsensitive) == 0)
+            layers_->item(i)->setCheckState(shown ? Qt::Checked : Qt::Unchecked);
+    fillingLayers_ = false;
+    view_->GeometryReset();
     UpdateStatus();
 }
 
@@ -136,6 +190,8 @@ void DrawingWindow::OnChange(DxfDrawing::Change change, EntityId id) {
         case DxfDrawing::Change::Added: {
             const SceneMark mark = geometry_.Mark();
             if (builder_.Append(drawing_->Content(), id, geometry_)) view_->Appended(mark);
+            // A symbol drawing may have brought layers of its own.
+            if (std::size_t(layers_->count()) != drawing_->Layers().size()) FillLayerList();
             break;
         }
         case DxfDrawing::Change::Removed:

@@ -15,6 +15,8 @@
 
 class QEventLoop;
 class QLabel;
+class QListWidget;
+class QListWidgetItem;
 
 namespace desktop {
 
@@ -44,6 +46,9 @@ public:
     const SceneGeometry& Geometry() const { return geometry_; }
 
     void ZoomExtents();
+    // Turns a layer's entities on or off on screen (the drawing itself is not changed).
+    void SetLayerShown(const QString& layer, bool shown);
+    QListWidget* Layers() const { return layers_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -55,6 +60,8 @@ private:
     void UpdateStatus();
     void Rebuild();
     void FinishPick(std::optional<engine::dxf::EntityId> picked);
+    void FillLayerList();
+    void OnLayerItemChanged(QListWidgetItem* item);
 
     engine::dxf::DxfDrawing* drawing_ = nullptr;
     int subscription_ = 0;
@@ -64,6 +71,8 @@ private:
     QLabel* banner_;
     QLabel* coordinates_;
     QLabel* counts_;
+    QListWidget* layers_;
+    bool fillingLayers_ = false;
 
     QEventLoop* pickLoop_ = nullptr;
     std::optional<engine::dxf::EntityId> picked_;

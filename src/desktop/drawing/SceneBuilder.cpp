@@ -38,6 +38,8 @@ void SceneBuilder::Index(const DrawingContent& drawing) {
         return;
     layers_.clear();
     blocks_.clear();
+    exactLayers_.clear();
+    shownCache_.clear();
     for (std::size_t i = 0; i < drawing.layers.size(); ++i)
         layers_.emplace(engine::dxf::FoldCase(drawing.layers[i].name), i);
     for (std::size_t i = 0; i < drawing.blocks.size(); ++i)
@@ -48,8 +50,14 @@ void SceneBuilder::Index(const DrawingContent& drawing) {
 }
 
 const engine::dxf::Layer* SceneBuilder::FindLayer(const std::string& name) const {
-    auto it = layers_.find(engine::dxf::FoldCase(name));
-    return it == layers_.end() ? nullptr : &indexedDrawing_->layers[it->second];
+    // Most entities name their layer exactly as the table does: looked up once by the
+    // exact text, folded only the first time.
+    auto exact = exactLayers_.find(name);
+    if (exact == exactLayers_.end()) {
+        auto it = layers_.find(engine::dxf::FoldCase(name));
+        exact = exactLayers_.emplace(name, it == layers_.end() ? kNoLayer : it->second).first;
+    }
+    return exact->second == kNoLayer ? nullptr : &indexedDrawing_->layers[exact->second];
 }
 
 int SceneBuilder::FindBlock(const std::string& name) const {
@@ -57,9 +65,26 @@ int SceneBuilder::FindBlock(const std::string& name) const {
     return it == blocks_.end() ? -1 : it->second;
 }
 
+void SceneBuilder::SetLayerShown(const std::string& layer, bool shown) {
+    shownByUser_[engine::dxf::FoldCase(layer)] = shown;
+    shownCache_.clear();
+}
+
+bool SceneBuilder::LayerShown(const engine::dxf::Layer& layer) const {
+    if (!shownByUser_.empty()) {
+        auto it = shownByUser_.find(engine::dxf::FoldCase(layer.name));
+        if (it != shownByUser_.end()) return it->second;
+    }
+    return layer.color >= 0 && (layer.flags & 1) == 0;
+}
+
 bool SceneBuilder::Visible(const std::string& layer) const {
     const engine::dxf::Layer* l = FindLayer(layer);
-    return !l || (l->color >= 0 && (l->flags & 1) == 0);
+    if (!l) return true;
+    const std::size_t i = std::size_t(l - indexedDrawing_->layers.data());
+    if (shownCache_.size() != indexedDrawing_->layers.size()) shownCache_.assign(indexedDrawing_->layers.size(), -1);
+    if (shownCache_[i] < 0) shownCache_[i] = LayerShown(*l) ? 1 : 0;
+    return shownCache_[i] == 1;
 }
 
 int SceneBuilder::ResolveColor(const DrawingEntity& e, const std::string& layer, const Inherit& in) const {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "desktop/drawing/SceneGeometry.h"
 #include "engine/cad/dxf/DxfContent.h"
@@ -16,6 +17,12 @@ namespace desktop {
 
 class SceneBuilder {
 public:
+    // Layers the user turned on or off in the window, by name (any case), over what
+    // the drawing says of them. Takes effect at the next Rebuild.
+    void SetLayerShown(const std::string& layer, bool shown);
+    // Whether the layer's entities are drawn: the user's choice, else on and not frozen.
+    bool LayerShown(const engine::dxf::Layer& layer) const;
+
     // Clears the geometry and fills it with every model-space entity.
     void Rebuild(const engine::dxf::DrawingContent& drawing, SceneGeometry& geometry);
     // Appends the primitives of one entity (an addition). Returns whether it drew any.
@@ -46,8 +53,12 @@ private:
     std::size_t Emit(const engine::dxf::DrawingContent& drawing, const engine::dxf::DrawingEntity& e,
                      std::uint64_t key, const Affine& place, const Inherit& in, int depth, SceneGeometry& g);
 
+    std::unordered_map<std::string, bool> shownByUser_;    // folded name -> drawn
     std::unordered_map<std::string, std::size_t> layers_;  // folded name -> index
     std::unordered_map<std::string, int> blocks_;          // folded name -> index
+    static constexpr std::size_t kNoLayer = std::size_t(-1);
+    mutable std::unordered_map<std::string, std::size_t> exactLayers_;  // name as entities write it -> index
+    mutable std::vector<signed char> shownCache_;  // by layer index: -1 not known yet, 0 hidden, 1 drawn
     std::size_t indexedLayers_ = std::size_t(-1), indexedBlocks_ = std::size_t(-1);
     const engine::dxf::DrawingContent* indexedDrawing_ = nullptr;
 };
