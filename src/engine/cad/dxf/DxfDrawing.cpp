@@ -211,9 +211,15 @@ void DxfDrawing::ImportBlock(const DxfDrawing& symbol, const std::string& blockN
 cad::GroupList DxfDrawing::XDataOf(EntityId id, std::string_view application) const {
     const DrawingEntity* e = Find(id);
     if (!e) throw CadError("A entidade não existe no desenho.");
-    for (const XData& d : e->xdata)
-        if (!d.groups.empty() && EqualNoCase(d.application, application)) return d.groups;
-    return {};
+    cad::GroupList all;
+    for (const XData& d : e->xdata) {
+        if (d.groups.empty()) continue;
+        if (application.empty())
+            all.insert(all.end(), d.groups.begin(), d.groups.end());
+        else if (EqualNoCase(d.application, application))
+            return d.groups;
+    }
+    return all;
 }
 
 void DxfDrawing::SetXData(EntityId id, const cad::GroupList& groups) {

@@ -60,7 +60,8 @@ public:
     // when the drawing defines that block already).
     void ImportBlock(const DxfDrawing& symbol, const std::string& blockName);
 
-    // Extended data of one application, starting with its (1001, name) group; empty when none.
+    // Extended data of one application, starting with its (1001, name) group; empty when
+    // none. An empty name gives the data of every application, one after the other.
     cad::GroupList XDataOf(EntityId id, std::string_view application) const;
     // Replaces the data of the application named by the first group (1001); the group
     // alone removes it. CadError for data a DXF file cannot hold.

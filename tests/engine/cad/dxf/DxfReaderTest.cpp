@@ -49,6 +49,7 @@ TEST(DxfReader, ExtendedDataLandsOnTheEntityThatCarriesIt) {
     EXPECT_EQ(d->XDataOf(ms[3]->id, "APP1"), (cad::GroupList{{1001, "APP1"}, {1000, "x"}}));
     EXPECT_EQ(d->XDataOf(ms[3]->id, "APP3"), (cad::GroupList{{1001, "APP3"}, {1000, "y"}}));
     EXPECT_TRUE(d->XDataOf(ms[1]->id, "APP2").empty());
+    EXPECT_EQ(d->XDataOf(ms[3]->id, "").size(), 4u);  // every application
 }
 
 TEST(DxfReader, GeometryOfTheKindsTheSystemReads) {
