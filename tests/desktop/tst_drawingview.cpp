@@ -112,9 +112,16 @@ private slots:
         QTest::mouseClick(&v, Qt::LeftButton, {}, QPoint(50, 50));
         QCOMPARE(clicks.count(), 1);
 
-        // Home fits again.
+        // Home fits again, and the fit follows the window's size until the user moves
+        // the view; after that a resize keeps the scale.
         QTest::keyClick(&v, Qt::Key_Home);
         QCOMPARE(v.View().ToScreen(500000, 7400000), a);
+        v.resize(800, 600);
+        QVERIFY(qAbs(v.View().ToScreen(500100, 7400050).x() - 800 * 0.96) < 1e-6);
+        v.PanBy(QPointF(10, 0));
+        const double fitted = v.View().scale;
+        v.resize(400, 300);
+        QCOMPARE(v.View().scale, fitted);
     }
 
     // What is on screen: layer colours where the entities are, the background elsewhere,

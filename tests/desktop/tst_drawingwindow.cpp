@@ -3,6 +3,7 @@
 // window steps of the bridge done with Qt.
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -113,6 +114,44 @@ private slots:
         QVERIFY(w.Geometry().Primitives().empty());
         d->AddLine({0, 0, 0}, {1, 1, 0});
         QVERIFY(w.Geometry().Primitives().empty());
+    }
+
+    // The layer list shows the drawing's layers, ticked as the drawing has them on;
+    // unticking one takes its entities off the screen and out of reach of a pick.
+    void layersTurnedOffOnScreen() {
+        auto d = OpenFixture();
+        DrawingWindow w;
+        w.SetDrawing(d.get());
+        QListWidget* list = w.Layers();
+        QStringList names, ticked;
+        for (int i = 0; i < list->count(); ++i) {
+            names << list->item(i)->text();
+            if (list->item(i)->checkState() == Qt::Checked) ticked << list->item(i)->text();
+        }
+        QCOMPARE(names, (QStringList{"0", "PERFIL", "DESLIGADA", "ESCURA"}));
+        QCOMPARE(ticked, (QStringList{"0", "PERFIL", "ESCURA"}));
+
+        const EntityId poly = IdOf(*d, "POLYLINE", "PERFIL");
+        auto drawn = [&](EntityId id) {
+            for (const auto& p : w.Geometry().Primitives())
+                if (p.entity == id) return true;
+            return false;
+        };
+        QVERIFY(drawn(poly));
+        list->item(1)->setCheckState(Qt::Unchecked);
+        QVERIFY(!drawn(poly));
+        QVERIFY(!drawn(IdOf(*d, "INSERT", "PERFIL")));
+        // The layer that is off in the drawing can be shown.
+        w.SetLayerShown("desligada", true);
+        QVERIFY(drawn(IdOf(*d, "LINE", "DESLIGADA")));
+        QCOMPARE(list->item(2)->checkState(), Qt::Checked);
+        // Nothing of this is the drawing's business.
+        QVERIFY(!d->Modified());
+        // Another drawing starts with its own layers as it has them.
+        auto other = OpenFixture();
+        w.SetDrawing(other.get());
+        QCOMPARE(w.Layers()->item(1)->checkState(), Qt::Checked);
+        QCOMPARE(w.Layers()->item(2)->checkState(), Qt::Unchecked);
     }
 
     void pick_data() {
