@@ -124,6 +124,8 @@ void StartupTest::loadedProjectIsShown() {
     QCOMPARE(vol->model()->rowCount(), 10);
     QCOMPARE(vol->model()->index(9, 0).data().toString(), QString("9 + 5.000"));
     QCOMPARE(form.findChild<QLineEdit*>("Edit8")->text(), QString("Município de Exemplo"));
+    // A long header line shows from its start, not scrolled to its end.
+    QCOMPARE(form.findChild<QLineEdit*>("Edit8")->cursorPosition(), 0);
     QCOMPARE(form.findChild<QLineEdit*>("edit11")->text(), QString("0.185"));
     QVERIFY(ui.calls.empty());
 }

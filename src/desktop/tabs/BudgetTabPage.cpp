@@ -38,7 +38,7 @@ BudgetTabPage::BudgetTabPage(engine::Session& session, engine::Interaction& ui, 
     QLineEdit* edit10 = BindEdit("Edit10", t.Edit10);
     QLineEdit* edit11 = BindEdit("edit11", t.edit11, EditKind::Number);
     QLineEdit* edit14 = BindEdit("edit14", t.edit14, EditKind::ReadOnly);
-    for (QLineEdit* e : {edit8, edit9, edit10}) e->setMinimumWidth(CharsWide(24));
+    for (QLineEdit* e : {edit8, edit9, edit10}) e->setMinimumWidth(CharsWide(26));
     edit11->setFixedWidth(CharsWide(12));
     edit14->setFixedWidth(CharsWide(12));
     AddField(hg, 0, "Município:", edit8);
@@ -123,11 +123,11 @@ BudgetTabPage::BudgetTabPage(engine::Session& session, engine::Interaction& ui, 
     c1_ = new QFrame;
     c1_->setObjectName("c1");
     c1_->setFrameShape(QFrame::StyledPanel);
-    c1_->setMinimumWidth(CharsWide(30));
+    c1_->setMinimumWidth(CharsWide(20));
     new QVBoxLayout(c1_);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(header);
+    top->addWidget(header, 1);
     top->addLayout(actions);
     top->addWidget(analysis);
     top->addWidget(c1_, 1);

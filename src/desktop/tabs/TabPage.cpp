@@ -29,7 +29,10 @@ TabPage::TabPage(const char* componentName, engine::Session& session, engine::In
 void TabPage::ReadSession() {
     for (auto& b : edits_) {
         const QString text = QString::fromStdString(*b.field);
-        if (b.edit->text() != text) b.edit->setText(text);
+        if (b.edit->text() == text) continue;
+        b.edit->setText(text);
+        // Show a long text from its start, as it was typed, not scrolled to its end.
+        b.edit->setCursorPosition(0);
     }
     for (auto& b : checks_)
         if (b.box->isChecked() != *b.field) b.box->setChecked(*b.field);
@@ -57,6 +60,7 @@ void TabPage::RunButton(const char* button, const std::function<void()>& work) {
 QLineEdit* TabPage::BindEdit(const char* name, std::string& field, EditKind kind) {
     auto* e = new QLineEdit(QString::fromStdString(field), this);
     e->setObjectName(name);
+    e->setCursorPosition(0);
     if (kind == EditKind::Number) {
         // Decimal values with the point, as every number of the program is written.
         static const QRegularExpression kDecimal(R"([-+]?[0-9]*\.?[0-9]*)");
