@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <random>
 
 #include "engine/Errors.h"
 #include "engine/text/Encoding.h"
@@ -107,6 +109,27 @@ TEST(Encoding, Windows1252RoundTrip) {
     EXPECT_EQ(CharCount("Município"), 9u);
     EXPECT_EQ(LeftChars("Município", 5), "Munic");
     EXPECT_EQ(LeftChars("Município", 6), "Municí");
+}
+
+}  // namespace
+
+namespace {
+
+// Short decimals take a fast path; it must agree bit for bit with the C library.
+TEST(NumberText, ParsingShortDecimalsMatchesStrtold) {
+    std::mt19937_64 rng(12345);
+    for (int k = 0; k < 20000; ++k) {
+        unsigned long long m = rng() % 1000000000000000000ULL;
+        int frac = static_cast<int>(rng() % 19);
+        std::string digits = std::to_string(m);
+        if (frac > 0) {
+            if (static_cast<int>(digits.size()) <= frac) digits.insert(0, frac - digits.size() + 1, '0');
+            digits.insert(digits.size() - frac, ".");
+        }
+        if (rng() % 2) digits.insert(0, "-");
+        long double expected = std::strtold(digits.c_str(), nullptr);
+        EXPECT_EQ(ParseNumber(digits).value(), expected) << digits;
+    }
 }
 
 }  // namespace
