@@ -14,4 +14,7 @@ std::size_t CharCount(std::string_view utf8);
 // The first n characters of a UTF-8 text.
 std::string LeftChars(std::string_view utf8, std::size_t n);
 
+// Appends the UTF-8 bytes of one code point (1 to 4 bytes).
+void AppendUtf8(std::string& out, char32_t cp);
+
 }  // namespace engine

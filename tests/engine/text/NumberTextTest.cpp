@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <random>
+#include <utility>
 
 #include "engine/Errors.h"
 #include "engine/text/Encoding.h"
@@ -109,6 +110,18 @@ TEST(Encoding, Windows1252RoundTrip) {
     EXPECT_EQ(CharCount("Município"), 9u);
     EXPECT_EQ(LeftChars("Município", 5), "Munic");
     EXPECT_EQ(LeftChars("Município", 6), "Municí");
+}
+
+TEST(Encoding, AppendUtf8WritesOneToFourBytes) {
+    const std::pair<char32_t, std::string> cases[] = {
+        {U'A', "A"},          {0x7F, "\x7F"},        {0x80, "\xC2\x80"},       {U'ç', "ç"},
+        {0x7FF, "\xDF\xBF"}, {0x800, "\xE0\xA0\x80"}, {U'€', "€"},               {0xFFFF, "\xEF\xBF\xBF"},
+        {0x10000, "\xF0\x90\x80\x80"}, {U'😀', "😀"}, {0x10FFFF, "\xF4\x8F\xBF\xBF"}};
+    for (const auto& [cp, bytes] : cases) {
+        std::string out = "x";
+        AppendUtf8(out, cp);
+        EXPECT_EQ(out, "x" + bytes) << static_cast<unsigned>(cp);
+    }
 }
 
 }  // namespace
