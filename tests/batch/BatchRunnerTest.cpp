@@ -2,60 +2,28 @@
 // hand-made project of the fixtures.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "batch/BatchHarness.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kProject = QUANT_FIXTURES_DIR "/projeto";
-const std::string kAlignment = kProject + "/Estrada-Teste.alg";
-const std::string kSuite = kProject + "/telmira";
-
-struct Result {
-    int code = -1;
-    std::string out, err;
-};
-
-std::string Slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using batchtest::kAlignment;
+using batchtest::kProject;
+using batchtest::kSuite;
+using batchtest::Slurp;
+using Result = batchtest::RunResult;
 
 class BatchRunner : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("quant-lote-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
+    void SetUp() override { dir_ = batchtest::FreshTestDir("quant-lote-"); }
     void TearDown() override { fs::remove_all(dir_); }
 
-    Result Run(const std::vector<std::string>& args) {
-        std::string cmd = Quote(QUANT_BATCH_EXE);
-        for (const auto& a : args) cmd += " " + Quote(a);
-        cmd += " >" + Quote((dir_ / "out.txt").string()) + " 2>" + Quote((dir_ / "err.txt").string());
-        int status = std::system(cmd.c_str());
-        Result r;
-        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = Slurp(dir_ / "out.txt");
-        r.err = Slurp(dir_ / "err.txt");
-        return r;
-    }
+    Result Run(const std::vector<std::string>& args) { return batchtest::RunBatch(args, dir_); }
 
     // Lines of a grid file, each split at its TABs; fails on CR or a missing final LF.
     std::vector<std::vector<std::string>> Tsv(const std::string& name) {

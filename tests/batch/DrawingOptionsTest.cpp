@@ -3,13 +3,12 @@
 // data dialog; what cannot be used is refused with a Portuguese message.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "batch/BatchHarness.h"
 #include "engine/cad/dxf/DxfDrawing.h"
 #include "engine/text/AtomicFile.h"
 
@@ -17,39 +16,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kProject = QUANT_FIXTURES_DIR "/projeto";
-const std::string kAlignment = kProject + "/Estrada-Teste.alg";
-const std::string kSuite = kProject + "/telmira";
-const std::string kDrawing = QUANT_FIXTURES_DIR "/desenho/janela.dxf";
+using batchtest::kAlignment;
+using batchtest::kSuite;
+using Result = batchtest::RunResult;
 
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+const std::string kDrawing = QUANT_FIXTURES_DIR "/desenho/janela.dxf";
 
 class DrawingOptions : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("quant-desenho-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
+    void SetUp() override { dir_ = batchtest::FreshTestDir("quant-desenho-"); }
     void TearDown() override { fs::remove_all(dir_); }
 
-    struct Result {
-        int code = -1;
-        std::string err;
-    };
     // The runner on the fixture project with the given options.
     Result Run(const std::vector<std::string>& options) {
-        std::string cmd = Quote(QUANT_BATCH_EXE) + " " + Quote(kAlignment) + " --suite " + Quote(kSuite);
-        for (const auto& a : options) cmd += " " + Quote(a);
-        const fs::path err = dir_ / "err.txt";
-        cmd += " >/dev/null 2>" + Quote(err.string());
-        const int status = std::system(cmd.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, engine::ReadWholeFile(err.string())};
+        std::vector<std::string> args = {kAlignment, "--suite", kSuite};
+        args.insert(args.end(), options.begin(), options.end());
+        return batchtest::RunBatch(args, dir_);
     }
 
     fs::path dir_;

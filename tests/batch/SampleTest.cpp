@@ -4,13 +4,13 @@
 // generator (tools/gerar_amostra.py) wrote beside the project from its own geometry.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
+
+#include "batch/BatchHarness.h"
 
 namespace fs = std::filesystem;
 
@@ -20,22 +20,12 @@ using Table = std::vector<std::vector<std::string>>;
 
 const fs::path kSource = QUANT_SOURCE_DIR;
 
-std::string SlurpFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-std::string ShellQuote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using batchtest::ShellQuote;
+using batchtest::Slurp;
 
 Table ReadTsv(const fs::path& p) {
     Table rows;
-    std::stringstream lines(SlurpFile(p));
+    std::stringstream lines(Slurp(p));
     for (std::string line; std::getline(lines, line);) {
         std::vector<std::string> cells;
         std::size_t start = 0;
@@ -80,14 +70,11 @@ struct BatchRun {
 BatchRun RunServiceNote(const std::string& projectDir, const fs::path& work) {
     BatchRun r;
     r.grids = work / "grades";
-    const fs::path err = work / "err.txt";
-    std::string cmd = "cd " + ShellQuote(kSource.string()) + " && " + ShellQuote(QUANT_BATCH_EXE) + " " +
-                      ShellQuote(projectDir + "/Estrada-Amostra.alg") +
-                      " --suite sample/telmira --run nota --grids " + ShellQuote(r.grids.string()) + " >/dev/null 2>" +
-                      ShellQuote(err.string());
-    int status = std::system(cmd.c_str());
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = SlurpFile(err);
+    const batchtest::RunResult run = batchtest::RunBatch(
+        {projectDir + "/Estrada-Amostra.alg", "--suite", "sample/telmira", "--run", "nota", "--grids", r.grids.string()},
+        work, kSource);
+    r.code = run.code;
+    r.err = run.err;
     return r;
 }
 
@@ -182,7 +169,7 @@ TEST(SampleGenerator, RewritesTheCommittedSampleByteForByte) {
     for (const auto& entry : fs::recursive_directory_iterator(out)) {
         if (!entry.is_regular_file() || entry.path().extension() == ".dxf") continue;
         const fs::path rel = fs::relative(entry.path(), out);
-        EXPECT_TRUE(SlurpFile(entry.path()) == SlurpFile(sample / rel)) << rel << " difere do gerado";
+        EXPECT_TRUE(Slurp(entry.path()) == Slurp(sample / rel)) << rel << " difere do gerado";
         ++compared;
     }
     EXPECT_GE(compared, 15);

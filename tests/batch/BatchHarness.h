@@ -1,0 +1,71 @@
+#pragma once
+// What the batch runner's tests share: they start the real quantitativos-lote through
+// the shell, as a user or the suite would, and read back what it wrote.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace batchtest {
+
+namespace fs = std::filesystem;
+
+// The small hand-made project of the fixtures.
+inline const std::string kProject = QUANT_FIXTURES_DIR "/projeto";
+inline const std::string kAlignment = kProject + "/Estrada-Teste.alg";
+inline const std::string kSuite = kProject + "/telmira";
+
+// The whole file as bytes; empty when it cannot be read.
+inline std::string Slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// One word for /bin/sh, whatever quotes or spaces it holds.
+inline std::string ShellQuote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+// A fresh, empty folder named after the running test; the caller removes it.
+inline fs::path FreshTestDir(const std::string& prefix) {
+    const fs::path dir = fs::temp_directory_path() /
+                         (prefix + std::to_string(::getpid()) + "-" +
+                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+struct RunResult {
+    int code = -1;
+    std::string out, err;
+};
+
+// The batch executable with `args`, started from the folder `from` (the current one when
+// empty); its output and errors go through out.txt and err.txt in `dir`.
+inline RunResult RunBatch(const std::vector<std::string>& args, const fs::path& dir, const fs::path& from = {}) {
+    std::string cmd;
+    if (!from.empty()) cmd = "cd " + ShellQuote(from.string()) + " && ";
+    cmd += ShellQuote(QUANT_BATCH_EXE);
+    for (const auto& a : args) cmd += " " + ShellQuote(a);
+    cmd += " >" + ShellQuote((dir / "out.txt").string()) + " 2>" + ShellQuote((dir / "err.txt").string());
+    const int status = std::system(cmd.c_str());
+    RunResult r;
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.out = Slurp(dir / "out.txt");
+    r.err = Slurp(dir / "err.txt");
+    return r;
+}
+
+}  // namespace batchtest
