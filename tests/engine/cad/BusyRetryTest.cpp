@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "FakeCad.h"
 #include "engine/cad/BusyRetry.h"
 
 using namespace engine;
@@ -9,16 +10,7 @@ using namespace engine::cad;
 
 namespace {
 
-class FakeClock : public Clock {
-public:
-    long long now = 1000;
-    std::vector<int> sleeps;
-    long long NowMs() override { return now; }
-    void SleepMs(int ms) override {
-        sleeps.push_back(ms);
-        now += ms;
-    }
-};
+using fakecad::FakeClock;
 
 TEST(BusyRetry, FilterAnswers) {
     EXPECT_EQ(HandleInComingCall(), 0);
