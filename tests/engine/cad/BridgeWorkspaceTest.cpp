@@ -13,11 +13,7 @@ using namespace fakecad;
 
 namespace {
 
-std::string Dxf(const std::string& text) {
-    std::string out;
-    for (char c : text) out += c == '|' ? '\n' : c;
-    return out + "\n";
-}
+using dxftest::Dxf;
 
 // Two trees and a bush point, a bush outline and a line of the same layer, the tagged
 // profile polyline (of another project) and a reference of the block LOMBADA.

@@ -14,11 +14,7 @@
 namespace engine::dxf {
 namespace {
 
-std::string Dxf(const std::string& text) {
-    std::string out;
-    for (char c : text) out += c == '|' ? '\n' : c;
-    return out + "\n";
-}
+using dxftest::Dxf;
 
 const std::string kR2000Header = "0|SECTION|2|HEADER|9|$ACADVER|1|AC1015|9|$HANDSEED|5|30|0|ENDSEC|";
 const std::string kR12NoHandles =

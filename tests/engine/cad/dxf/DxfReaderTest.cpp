@@ -5,22 +5,12 @@
 
 #include "engine/Errors.h"
 #include "engine/cad/dxf/DxfDrawing.h"
+#include "engine/cad/dxf/DxfTestSupport.h"
 
 namespace engine::dxf {
 namespace {
 
-// A drawing from "code|value|code|value..." (one field per line).
-std::string Dxf(std::string text, const std::string& lineEnd = "\n") {
-    std::string out;
-    std::size_t pos = 0;
-    while (pos <= text.size()) {
-        std::size_t bar = text.find('|', pos);
-        out += text.substr(pos, bar == std::string::npos ? std::string::npos : bar - pos) + lineEnd;
-        if (bar == std::string::npos) break;
-        pos = bar + 1;
-    }
-    return out;
-}
+using dxftest::Dxf;
 
 std::string Entities(const std::string& records) { return "0|SECTION|2|ENTITIES|" + records + "0|ENDSEC|0|EOF"; }
 

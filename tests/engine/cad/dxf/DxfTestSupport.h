@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the drawing-store tests: an independent reading of a DXF file as records
-// of group-code/value pairs, the ezdxf audit, and temporary folders.
+// Helpers of the drawing-store tests: drawings written inline, an independent reading of
+// a DXF file as records of group-code/value pairs, the ezdxf audit, and temporary folders.
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -13,6 +13,13 @@
 #include <vector>
 
 namespace dxftest {
+
+// A drawing from "code|value|code|value..." (one field per line).
+inline std::string Dxf(const std::string& text) {
+    std::string out;
+    for (char c : text) out += c == '|' ? '\n' : c;
+    return out + "\n";
+}
 
 using Pair = std::pair<int, std::string>;
 struct Record {

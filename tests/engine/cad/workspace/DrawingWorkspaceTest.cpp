@@ -19,11 +19,7 @@
 namespace engine::cad {
 namespace {
 
-std::string Dxf(const std::string& text) {
-    std::string out;
-    for (char c : text) out += c == '|' ? '\n' : c;
-    return out + "\n";
-}
+using dxftest::Dxf;
 
 // Model space in this order: two trees, a clearing polyline, a line of the same layer,
 // two culverts, the reference profile (tagged), a 2D polyline.
