@@ -27,15 +27,10 @@ ClearingTabPage::ClearingTabPage(engine::Session& session, engine::Interaction& 
 
     QGridLayout* lg = nullptr;
     QGroupBox* layers = MakeGroup("Desenho", lg);
-    QLineEdit* edit4 = BindEdit("Edit4", t.Edit4);
-    QLineEdit* edit7 = BindEdit("Edit7", t.Edit7);
-    QLineEdit* edit12 = BindEdit("edit12", t.edit12);
-    QLineEdit* lped = BindEdit("lped", t.lped, EditKind::Number);
-    for (QLineEdit* e : {edit4, edit7, edit12, lped}) e->setFixedWidth(CharsWide(14));
-    AddField(lg, 0, "Layer do Destocamento", edit4);
-    AddField(lg, 1, "Layer da Limpeza", edit7);
-    AddField(lg, 2, "Layer do bordo existente", edit12);
-    AddField(lg, 3, "Comprimento da Linha de Pesquisa", lped, "m");
+    AddBoundField(lg, 0, "Layer do Destocamento", "Edit4", t.Edit4, EditKind::Text, 14);
+    AddBoundField(lg, 1, "Layer da Limpeza", "Edit7", t.Edit7, EditKind::Text, 14);
+    AddBoundField(lg, 2, "Layer do bordo existente", "edit12", t.edit12, EditKind::Text, 14);
+    AddBoundField(lg, 3, "Comprimento da Linha de Pesquisa", "lped", t.lped, EditKind::Number, 14, "m");
     // Tools for checking the search geometry in the drawing; never shown to the user.
     BindCheck("cb1", "Desenhar Área de Pesquisa do Destocamento", t.cb1)->hide();
     BindCheck("cb2", "Desenhar linha de pesquisa da limpeza", t.cb2)->hide();

@@ -21,25 +21,17 @@ CrownTabPage::CrownTabPage(engine::Session& session, engine::Interaction& ui, Ha
     auto* buttons = ButtonColumn({b4, b6});
     buttons->addStretch(1);
 
-    const int numberWidth = CharsWide(14);
     QGridLayout* sg = nullptr;
     QGroupBox* section = MakeGroup("Seção Tipo", sg);
-    QLineEdit* edit1 = BindEdit("edit1", t.edit1, EditKind::Number);
-    QLineEdit* edi = BindEdit("edi", t.edi, EditKind::Number);
-    for (QLineEdit* e : {edit1, edi}) e->setFixedWidth(numberWidth);
-    AddField(sg, 0, "Esp. do Revestimento", edit1);
-    AddField(sg, 1, "Inclinação da Seção", edi, "%");
+    AddBoundField(sg, 0, "Esp. do Revestimento", "edit1", t.edit1, EditKind::Number, 14);
+    AddBoundField(sg, 1, "Inclinação da Seção", "edi", t.edi, EditKind::Number, 14, "%");
     sg->setRowStretch(2, 1);
 
     QGridLayout* tg = nullptr;
     QGroupBox* totals = MakeGroup("Totais", tg);
-    QLineEdit* edit2 = BindEdit("edit2", t.edit2, EditKind::Number);
-    QLineEdit* edit3 = BindEdit("edit3", t.edit3, EditKind::Number);
-    QLineEdit* eao = BindEdit("eao", t.eao, EditKind::Number);
-    for (QLineEdit* e : {edit2, edit3, eao}) e->setFixedWidth(numberWidth);
-    AddField(tg, 0, "Total da área de abaulamento", edit2, "m2");
-    AddField(tg, 1, "Total de volume de revestimento", edit3, "m3");
-    AddField(tg, 2, "Total área de Offset a Offset", eao, "m2");
+    AddBoundField(tg, 0, "Total da área de abaulamento", "edit2", t.edit2, EditKind::Number, 14, "m2");
+    AddBoundField(tg, 1, "Total de volume de revestimento", "edit3", t.edit3, EditKind::Number, 14, "m3");
+    AddBoundField(tg, 2, "Total área de Offset a Offset", "eao", t.eao, EditKind::Number, 14, "m2");
 
     auto* top = new QHBoxLayout;
     top->addLayout(buttons);

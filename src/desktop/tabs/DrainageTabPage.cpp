@@ -33,35 +33,20 @@ DrainageTabPage::DrainageTabPage(engine::Session& session, engine::Interaction& 
 
     QGridLayout* dg = nullptr;
     QGroupBox* drawing = MakeGroup("Desenho", dg);
-    struct Field {
-        const char* name;
-        const char* label;
-        std::string& field;
-    };
-    const Field drawingFields[4] = {{"b4", "Layer dos Pontos BSTC0.40", t.b4},
-                                    {"b6", "Layer dos Pontos BSTC0.60", t.b6},
-                                    {"bl4", "Bloco BSTC0.40", t.bl4},
-                                    {"bl6", "Bloco BSTC0.60", t.bl6}};
-    for (int i = 0; i < 4; ++i) {
-        QLineEdit* e = BindEdit(drawingFields[i].name, drawingFields[i].field);
-        e->setFixedWidth(CharsWide(12));
-        AddField(dg, i, drawingFields[i].label, e);
-    }
+    AddBoundField(dg, 0, "Layer dos Pontos BSTC0.40", "b4", t.b4, EditKind::Text, 12);
+    AddBoundField(dg, 1, "Layer dos Pontos BSTC0.60", "b6", t.b6, EditKind::Text, 12);
+    AddBoundField(dg, 2, "Bloco BSTC0.40", "bl4", t.bl4, EditKind::Text, 12);
+    AddBoundField(dg, 3, "Bloco BSTC0.60", "bl6", t.bl6, EditKind::Text, 12);
     dg->setRowStretch(4, 1);
 
     // Each total is named after the grid column it adds up.
     QGridLayout* tg = nullptr;
     QGroupBox* totals = MakeGroup("TOTAIS", tg);
-    const Field totalFields[5] = {{"tb4", "BSTC 0.40 (m)", t.tb4},
-                                  {"tb6", "BSTC 0.60 (m)", t.tb6},
-                                  {"tvb", "Vol. Esc. Bueiros (m3)", t.tvb},
-                                  {"tvr", "Vol. Reaterro (m3)", t.tvr},
-                                  {"tvv", "Vol. Vala Lat (m3)", t.tvv}};
-    for (int i = 0; i < 5; ++i) {
-        QLineEdit* e = BindEdit(totalFields[i].name, totalFields[i].field, EditKind::Number);
-        e->setFixedWidth(CharsWide(14));
-        AddField(tg, i, totalFields[i].label, e);
-    }
+    AddBoundField(tg, 0, "BSTC 0.40 (m)", "tb4", t.tb4, EditKind::Number, 14);
+    AddBoundField(tg, 1, "BSTC 0.60 (m)", "tb6", t.tb6, EditKind::Number, 14);
+    AddBoundField(tg, 2, "Vol. Esc. Bueiros (m3)", "tvb", t.tvb, EditKind::Number, 14);
+    AddBoundField(tg, 3, "Vol. Reaterro (m3)", "tvr", t.tvr, EditKind::Number, 14);
+    AddBoundField(tg, 4, "Vol. Vala Lat (m3)", "tvv", t.tvv, EditKind::Number, 14);
 
     auto* top = new QHBoxLayout;
     top->addLayout(buttons);

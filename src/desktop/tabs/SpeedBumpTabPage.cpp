@@ -58,22 +58,11 @@ SpeedBumpTabPage::SpeedBumpTabPage(engine::Session& session, engine::Interaction
 
     QGridLayout* bg = nullptr;
     QGroupBox* blocks = MakeGroup("Blocos", bg);
-    const int blockWidth = CharsWide(10);
-    struct Block {
-        const char* name;
-        const char* label;
-        std::string& field;
-    };
-    const Block blockFields[5] = {{"Edit13", "Lombada", t.Edit13},
-                                  {"Edit15", "Cx Dir", t.Edit15},
-                                  {"Edit16", "Cx Esq", t.Edit16},
-                                  {"Edit17", "Big Dir", t.Edit17},
-                                  {"Edit18", "Big Esq", t.Edit18}};
-    for (int i = 0; i < 5; ++i) {
-        QLineEdit* e = BindEdit(blockFields[i].name, blockFields[i].field);
-        e->setFixedWidth(blockWidth);
-        AddField(bg, i, blockFields[i].label, e);
-    }
+    AddBoundField(bg, 0, "Lombada", "Edit13", t.Edit13, EditKind::Text, 10);
+    AddBoundField(bg, 1, "Cx Dir", "Edit15", t.Edit15, EditKind::Text, 10);
+    AddBoundField(bg, 2, "Cx Esq", "Edit16", t.Edit16, EditKind::Text, 10);
+    AddBoundField(bg, 3, "Big Dir", "Edit17", t.Edit17, EditKind::Text, 10);
+    AddBoundField(bg, 4, "Big Esq", "Edit18", t.Edit18, EditKind::Text, 10);
 
     QGridLayout* tg = nullptr;
     QGroupBox* totals = MakeGroup("Totais", tg);

@@ -125,6 +125,14 @@ void TabPage::AddField(QGridLayout* grid, int row, const char* label, QWidget* b
     if (unit) grid->addWidget(new QLabel(QString::fromUtf8(unit)), row, 2);
 }
 
+QLineEdit* TabPage::AddBoundField(QGridLayout* grid, int row, const char* label, const char* name, std::string& field,
+                                  EditKind kind, int chars, const char* unit) {
+    QLineEdit* e = BindEdit(name, field, kind);
+    e->setFixedWidth(CharsWide(chars));
+    AddField(grid, row, label, e, unit);
+    return e;
+}
+
 QVBoxLayout* TabPage::ButtonColumn(std::initializer_list<QPushButton*> buttons) {
     auto* col = new QVBoxLayout;
     col->setSpacing(4);

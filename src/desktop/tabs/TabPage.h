@@ -56,6 +56,9 @@ protected:
     static QGroupBox* MakeGroup(const char* title, QGridLayout*& grid);
     // One line "label [box] unit" of such a grid.
     static void AddField(QGridLayout* grid, int row, const char* label, QWidget* box, const char* unit = nullptr);
+    // Such a line whose box is bound to a session field and is `chars` characters wide.
+    QLineEdit* AddBoundField(QGridLayout* grid, int row, const char* label, const char* name, std::string& field,
+                             EditKind kind, int chars, const char* unit = nullptr);
     // A column of buttons of equal width.
     static QVBoxLayout* ButtonColumn(std::initializer_list<QPushButton*> buttons);
     // Width of n average characters of this tab's font.
