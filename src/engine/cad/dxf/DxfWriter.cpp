@@ -35,38 +35,35 @@ std::string XDataText(const DrawingContent& content, const XData& data) {
     return out.Take();
 }
 
+// The opening of a symbol-table record: its type and, in files that have handles, its own
+// handle, its table's and the two subclass markers.
+void RecordHead(DxfEmitter& out, bool handles, std::string_view type, std::string_view subclass,
+                std::uint64_t handle, std::uint64_t table) {
+    out.Raw(0, type);
+    if (!handles) return;
+    out.Handle(5, handle);
+    out.Handle(330, table);
+    out.Raw(100, "AcDbSymbolTableRecord");
+    out.Raw(100, subclass);
+}
+
 void WriteApplication(DxfEmitter& out, const DrawingContent& c, const AddedTableEntry& app, std::uint64_t table) {
-    out.Raw(0, "APPID");
-    if (c.Modern()) {
-        out.Handle(5, app.handle);
-        out.Handle(330, table);
-        out.Raw(100, "AcDbSymbolTableRecord");
-        out.Raw(100, "AcDbRegAppTableRecord");
-    }
+    RecordHead(out, c.Modern(), "APPID", "AcDbRegAppTableRecord", app.handle, table);
     out.Text(2, app.name);
     out.Int(70, 0);
 }
 
 void WriteLayer(DxfEmitter& out, const DrawingContent& c, const AddedTableEntry& layer, std::uint64_t table) {
-    out.Raw(0, "LAYER");
-    if (c.Modern()) {
-        out.Handle(5, layer.handle);
-        out.Handle(330, table);
-        out.Raw(100, "AcDbSymbolTableRecord");
-        out.Raw(100, "AcDbLayerTableRecord");
-    }
+    RecordHead(out, c.Modern(), "LAYER", "AcDbLayerTableRecord", layer.handle, table);
     out.Text(2, layer.name);
     out.Int(70, 0);
     out.Int(62, layer.color);
     if (layer.continuous) out.Raw(6, "CONTINUOUS");
 }
 
+// Block records exist only in files that have handles.
 void WriteBlockRecord(DxfEmitter& out, const BlockDefinition& block, std::uint64_t table) {
-    out.Raw(0, "BLOCK_RECORD");
-    out.Handle(5, block.recordHandle);
-    out.Handle(330, table);
-    out.Raw(100, "AcDbSymbolTableRecord");
-    out.Raw(100, "AcDbBlockTableRecord");
+    RecordHead(out, true, "BLOCK_RECORD", "AcDbBlockTableRecord", block.recordHandle, table);
     out.Text(2, block.name);
     out.Raw(340, "0");
 }
