@@ -144,8 +144,9 @@ std::string NumberToText(long double value) {
     if (d.pointPos > 15 || d.pointPos < -3) {  // exponent form, as "1.5E20"
         std::string out = d.negative ? "-" : "";
         out += d.digits[0];
-        if (n > 1) out += "." + d.digits.substr(1);
-        out += "E" + std::to_string(d.pointPos - 1);
+        if (n > 1) out.append(".").append(d.digits, 1);
+        out += 'E';
+        out += std::to_string(d.pointPos - 1);
         return out;
     }
     return WriteFixed(d, std::max(0, n - d.pointPos));

@@ -333,7 +333,7 @@ void DxfReader::ReadEntity(const std::string& type, const std::vector<DxfPair>& 
     DrawingEntity e;
     e.id = content_.entities.size() + 1;
     e.type = type;
-    e.layer = "0";
+    e.layer = '0';  // a char: GCC 12 falsely warns (-Wrestrict, its bug 105329) on a one-letter literal
     e.space = space;
     e.block = space == Space::Block ? static_cast<int>(block_) : -1;
     e.line = record.front().line;
