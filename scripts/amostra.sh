@@ -7,6 +7,7 @@ bash scripts/instalar-dependencias.sh
 bash scripts/compilar.sh
 out=saida-amostra
 rm -rf "$out"
+mkdir -p "$out"
 # The calculations the batch runner knows, in the order of the tabs.
 steps="nota"
 args=(sample/projeto/Estrada-Amostra.alg --suite sample/telmira --grids "$out")

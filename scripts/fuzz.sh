@@ -5,7 +5,9 @@ cd "$(dirname "$0")/.."
 secs=${1:-60}
 CXX=clang++ CC=clang cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUANT_ENGINE_ONLY=ON -DQUANT_FUZZ=ON -DQUANT_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j "$(nproc)"
+targets=()
+for src in fuzz/*.cpp; do targets+=(--target "$(basename "$src" .cpp)"); done
+cmake --build build-fuzz -j "$(nproc)" "${targets[@]}"
 for src in fuzz/*.cpp; do
   name=$(basename "$src" .cpp)
   corpus=build-fuzz/corpus-$name
