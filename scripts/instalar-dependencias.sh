@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev qt6-charts-dev libgl1-mesa-dev
   libdxflib-dev libgtest-dev libbenchmark-dev libboost-dev
   xvfb xauth fonts-liberation2 fonts-crosextra-carlito
-  python3 python3-ezdxf
+  python3 python3-ezdxf time
   clang libfuzzer-14-dev libclang-rt-14-dev
 )
 missing=()
