@@ -37,6 +37,23 @@ inline std::string ShellQuote(const std::string& s) {
     return q + "'";
 }
 
+using Table = std::vector<std::vector<std::string>>;
+
+// The lines of a grid file, each split at its TABs.
+inline Table SplitTsv(const std::string& text) {
+    Table rows;
+    std::stringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> cells;
+        std::size_t start = 0;
+        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+            cells.push_back(line.substr(start, tab - start));
+        cells.push_back(line.substr(start));
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
 // A fresh, empty folder named after the running test; the caller removes it.
 inline fs::path FreshTestDir(const std::string& prefix) {
     const fs::path dir = fs::temp_directory_path() /

@@ -30,17 +30,7 @@ protected:
         std::string text = Slurp(dir_ / "grades" / name);
         EXPECT_EQ(text.find('\r'), std::string::npos) << name;
         EXPECT_TRUE(!text.empty() && text.back() == '\n') << name;
-        std::vector<std::vector<std::string>> rows;
-        std::stringstream lines(text);
-        for (std::string line; std::getline(lines, line);) {
-            std::vector<std::string> cells;
-            std::size_t start = 0;
-            for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-                cells.push_back(line.substr(start, tab - start));
-            cells.push_back(line.substr(start));
-            rows.push_back(cells);
-        }
-        return rows;
+        return batchtest::SplitTsv(text);
     }
 
     fs::path dir_;

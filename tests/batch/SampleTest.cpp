@@ -16,26 +16,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Table = std::vector<std::vector<std::string>>;
+using batchtest::Table;
 
 const fs::path kSource = QUANT_SOURCE_DIR;
 
 using batchtest::ShellQuote;
 using batchtest::Slurp;
 
-Table ReadTsv(const fs::path& p) {
-    Table rows;
-    std::stringstream lines(Slurp(p));
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> cells;
-        std::size_t start = 0;
-        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-            cells.push_back(line.substr(start, tab - start));
-        cells.push_back(line.substr(start));
-        rows.push_back(cells);
-    }
-    return rows;
-}
+Table ReadTsv(const fs::path& p) { return batchtest::SplitTsv(Slurp(p)); }
 
 std::string CellOf(const Table& t, std::size_t row, std::size_t col) {
     return row < t.size() && col < t[row].size() ? t[row][col] : std::string();
