@@ -73,10 +73,12 @@ struct RunResult {
 // empty); its output and errors go through out.txt and err.txt in `dir`.
 inline RunResult RunBatch(const std::vector<std::string>& args, const fs::path& dir, const fs::path& from = {}) {
     std::string cmd;
-    if (!from.empty()) cmd = "cd " + ShellQuote(from.string()) + " && ";
+    // Appended piece by piece: GCC 12 falsely warns (-Wrestrict) on a short literal + string.
+    if (!from.empty()) cmd.append("cd ").append(ShellQuote(from.string())).append(" && ");
     cmd += ShellQuote(QUANT_BATCH_EXE);
-    for (const auto& a : args) cmd += " " + ShellQuote(a);
-    cmd += " >" + ShellQuote((dir / "out.txt").string()) + " 2>" + ShellQuote((dir / "err.txt").string());
+    for (const auto& a : args) cmd.append(" ").append(ShellQuote(a));
+    cmd.append(" >").append(ShellQuote((dir / "out.txt").string()));
+    cmd.append(" 2>").append(ShellQuote((dir / "err.txt").string()));
     const int status = std::system(cmd.c_str());
     RunResult r;
     r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -120,7 +120,7 @@ TEST(ServiceNote, StructureStretchShowsOnlyNameAndMarker) {
     ComputeServiceNote(p.s);
     for (int r = 1; r <= 9; ++r) {
         const bool structure = r >= 5 && r <= 7;
-        EXPECT_EQ(p.Cell(0, r), "E" + std::to_string(r));
+        EXPECT_EQ(p.Cell(0, r), std::string("E") + std::to_string(r));
         EXPECT_EQ(p.Cell(1, r), structure ? "Obra de Arte" : "102.000") << r;
         for (int c = 2; c < 24; ++c) EXPECT_EQ(p.Cell(c, r) == "old", structure) << "row " << r << " column " << c;
     }

@@ -197,7 +197,7 @@ TEST(ProjectReader, VoldAndVolcAddColumnsAfterTheFixedOnes) {
 
 TEST(ProjectReader, VolcBeforeAnyVoldFillsFromRowZeroWithTheColumnCountInForce) {
     std::vector<std::string> titles(14), values(14);
-    for (int k = 0; k < 14; ++k) titles[k] = "T" + std::to_string(18 + k), values[k] = "V" + std::to_string(18 + k);
+    for (int k = 0; k < 14; ++k) titles[k] = std::string("T") + std::to_string(18 + k), values[k] = std::string("V") + std::to_string(18 + k);
     // Version 2: the additional columns start at 18 and the grid has 32 columns.
     TempProject t;
     t.WriteAlignment({Station("0", "1", "1"), Columns("VOLC", titles), Columns("VOLC", values),
@@ -277,7 +277,7 @@ TEST(ProjectReader, SectionsLoadWholeWithoutCapacityLimit) {
     scc.push_back(PointLine("-4", "99", "10", "20", "-5", "BDÉ"));
     scc.push_back(FixedLine(PointLine("0", "98", "11", "21")).At(120, " ").Bytes());  // blanks past 67
     scc.push_back(PointLine("4", "97", "12", "22", "5"));
-    for (int k = 2; k < 20; ++k) scc.push_back(SectionHeader("E" + std::to_string(k), "0"));
+    for (int k = 2; k < 20; ++k) scc.push_back(SectionHeader(std::string("E") + std::to_string(k), "0"));
     t.WriteSections(scc);
     Loaded l(t);
     ASSERT_EQ(l.Run(), LoadOutcome::Loaded);

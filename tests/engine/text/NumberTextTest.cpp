@@ -137,9 +137,9 @@ TEST(NumberText, ParsingShortDecimalsMatchesStrtold) {
         std::string digits = std::to_string(m);
         if (frac > 0) {
             if (static_cast<int>(digits.size()) <= frac) digits.insert(0, frac - digits.size() + 1, '0');
-            digits.insert(digits.size() - frac, ".");
+            digits.insert(digits.size() - frac, 1, '.');
         }
-        if (rng() % 2) digits.insert(0, "-");
+        if (rng() % 2) digits.insert(0, 1, '-');
         long double expected = std::strtold(digits.c_str(), nullptr);
         EXPECT_EQ(ParseNumber(digits).value(), expected) << digits;
     }
