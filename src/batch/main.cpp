@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
             }
             step->run(session, ui);
         }
-    } catch (const engine::EngineError& e) {
+    } catch (const std::exception& e) {  // engine errors, and anything else a step lets through
         std::cerr << "ERRO: " << e.what() << "\n";
         status = kExitFailure;
     }
