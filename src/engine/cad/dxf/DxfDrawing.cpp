@@ -151,8 +151,15 @@ DrawingEntity& DxfDrawing::NewEntity(const std::string& type) {
     e.added = true;
     // A current layer the table lacks is added to it, as the CAD application would.
     content_.AddLayer(e.layer, 7);
+    e.handle = content_.AllocateHandles();
     content_.entities.push_back(std::move(e));
     return content_.entities.back();
+}
+
+EntityId DxfDrawing::Added(const DrawingEntity& e) {
+    modified_ = true;
+    Notify(Change::Added, e.id);
+    return e.id;
 }
 
 EntityId DxfDrawing::AddLine(const cad::Point3& start, const cad::Point3& end) {
@@ -160,10 +167,7 @@ EntityId DxfDrawing::AddLine(const cad::Point3& start, const cad::Point3& end) {
     DrawingEntity& e = NewEntity("LINE");
     e.p1 = start;
     e.p2 = end;
-    e.handle = content_.AllocateHandles();
-    modified_ = true;
-    Notify(Change::Added, e.id);
-    return e.id;
+    return Added(e);
 }
 
 EntityId DxfDrawing::AddPolyline(const std::vector<double>& xy) {
@@ -174,11 +178,8 @@ EntityId DxfDrawing::AddPolyline(const std::vector<double>& xy) {
         throw CadError("Coordenadas inválidas para a polilinha.");
     DrawingEntity& e = NewEntity(content_.HasLwPolyline() ? "LWPOLYLINE" : "POLYLINE");
     e.coords = xy;
-    e.handle = content_.AllocateHandles();
     if (e.type == "POLYLINE") e.subHandles = content_.AllocateHandles(xy.size() / 2 + 1);
-    modified_ = true;
-    Notify(Change::Added, e.id);
-    return e.id;
+    return Added(e);
 }
 
 EntityId DxfDrawing::AddInsert(const cad::Point3& at, const std::string& blockName, double xscale, double yscale,
@@ -196,10 +197,7 @@ EntityId DxfDrawing::AddInsert(const cad::Point3& at, const std::string& blockNa
     e.yscale = yscale;
     e.zscale = zscale;
     e.rotation = rotation;
-    e.handle = content_.AllocateHandles();
-    modified_ = true;
-    Notify(Change::Added, e.id);
-    return e.id;
+    return Added(e);
 }
 
 void DxfDrawing::ImportBlock(const DxfDrawing& symbol, const std::string& blockName) {

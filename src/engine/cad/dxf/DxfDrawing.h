@@ -86,7 +86,8 @@ public:
 private:
     DxfDrawing(DrawingContent content, std::string path);
     DrawingEntity& Live(EntityId id);  // CadError when absent or deleted
-    DrawingEntity& NewEntity(const std::string& type);
+    DrawingEntity& NewEntity(const std::string& type);  // on the current layer, with a fresh handle
+    EntityId Added(const DrawingEntity& e);             // marks the drawing changed and tells listeners
     void Notify(Change change, EntityId id);
 
     DrawingContent content_;

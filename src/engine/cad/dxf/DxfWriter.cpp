@@ -68,17 +68,22 @@ void WriteBlockRecord(DxfEmitter& out, const BlockDefinition& block, std::uint64
     out.Raw(340, "0");
 }
 
-std::string BlockDefinitionText(const DrawingContent& c, const BlockDefinition& block) {
-    bool modern = c.Modern();
-    DxfEmitter head(c);
-    head.Raw(0, "BLOCK");
-    head.Handle(5, block.beginHandle);
+// The BLOCK and ENDBLK records that frame a block's entities share their head.
+void BlockMarker(DxfEmitter& out, bool modern, const char* type, std::uint64_t handle, std::uint64_t record,
+                 const char* subclass) {
+    out.Raw(0, type);
+    out.Handle(5, handle);
     if (modern) {
-        head.Handle(330, block.recordHandle);
-        head.Raw(100, "AcDbEntity");
+        out.Handle(330, record);
+        out.Raw(100, "AcDbEntity");
     }
-    head.Raw(8, "0");
-    if (modern) head.Raw(100, "AcDbBlockBegin");
+    out.Raw(8, "0");
+    if (modern) out.Raw(100, subclass);
+}
+
+std::string BlockDefinitionText(const DrawingContent& c, const BlockDefinition& block) {
+    DxfEmitter head(c);
+    BlockMarker(head, c.Modern(), "BLOCK", block.beginHandle, block.recordHandle, "AcDbBlockBegin");
     head.Text(2, block.name);
     head.Int(70, 0);
     head.Point(10, block.base);
@@ -87,14 +92,7 @@ std::string BlockDefinitionText(const DrawingContent& c, const BlockDefinition& 
     std::string text = head.Take();
     text += block.body;
     DxfEmitter end(c);
-    end.Raw(0, "ENDBLK");
-    end.Handle(5, block.endHandle);
-    if (modern) {
-        end.Handle(330, block.recordHandle);
-        end.Raw(100, "AcDbEntity");
-    }
-    end.Raw(8, "0");
-    if (modern) end.Raw(100, "AcDbBlockEnd");
+    BlockMarker(end, c.Modern(), "ENDBLK", block.endHandle, block.recordHandle, "AcDbBlockEnd");
     return text + end.Str();
 }
 
